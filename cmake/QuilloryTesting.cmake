@@ -1,0 +1,16 @@
+# add_quillory_test(<name> SOURCES a.cpp ... LIBS lib ...)
+# One executable and one CTest entry per test file group. Widget tests run offscreen;
+# every test gets its own HOME and XDG folders so it never touches the user's settings.
+function(add_quillory_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  quillory_target_defaults(${name})
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  file(MAKE_DIRECTORY ${home})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;QUILLORY_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
+    TIMEOUT 600)
+endfunction()
