@@ -1,0 +1,32 @@
+// Quillory: starts the application with its main window, the data-entry form.
+
+#include "entry/Form1.h"
+#include "shell/QtMessages.h"
+#include "shell/WindowConventions.h"
+#include "shell/core/Product.h"
+#include "shell/core/SettingsStore.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(quillory::kProductName));
+    QApplication::setWindowIcon(quillory::applicationIcon());
+    // The main window ends the application itself when it closes; a hidden main window
+    // must not end it when another window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quillory::QtMessages messages;
+    quillory::ScopedMessages useMessages(messages);
+
+    quillory::IniSettingsStore store;
+    quillory::Form1 form(store);
+    form.Form_Load();
+    if (form.endRequested())
+        return 0;
+    form.show();
+    return QApplication::exec();
+}
