@@ -10,7 +10,7 @@
 namespace quillory {
 
 QString errorMessageText(const QString& description, const QString& location, int line) {
-    return description + QStringLiteral("\r\n") + QString::fromUtf8(kBuildStamp) + location +
+    return description + QStringLiteral("\r\nin ") + QString::fromUtf8(kBuildStamp) + location +
            QStringLiteral(" at line ") + QString::number(line) + QStringLiteral("\r\r") +
            QStringLiteral("Please email screenshot of this message to ") +
            QString::fromUtf8(kSupportEmail);

@@ -1,0 +1,11 @@
+// main() for test groups that need a QApplication (widgets, clipboard, fonts).
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
