@@ -7,11 +7,25 @@
 #include "shell/core/SettingsStore.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 
+namespace {
+
+// Qt aborts without a display; say so in one line instead.
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "Quillory needs a graphical display (DISPLAY is not set); try: xvfb-run %s\n",
+                     argv[0]);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(quillory::kProductName));
     QApplication::setWindowIcon(quillory::applicationIcon());
