@@ -72,9 +72,19 @@ QString IniSettingsStore::defaultFilePath() {
 QString IniSettingsStore::read(const QString& key) {
     if (!QFileInfo::exists(filePath_))
         return {};
-    const QString problem = iniFileProblem(readExisting(filePath_, QStringLiteral("read")));
-    if (!problem.isEmpty())
-        throw Error(damagedDescription(filePath_, problem));
+    QByteArray content;
+    try {
+        content = readExisting(filePath_, QStringLiteral("read"));
+    } catch (const Error& e) {
+        refuseOnce(e.description(), {});
+        return {};
+    }
+    const QString problem = iniFileProblem(content);
+    if (!problem.isEmpty()) {
+        refuseOnce(damagedDescription(filePath_, problem), content);
+        return {};
+    }
+    reportedRefusal_.clear();
 
     QSettings settings(filePath_, QSettings::IniFormat);
     if (settings.status() == QSettings::FormatError)
@@ -87,6 +97,14 @@ QString IniSettingsStore::read(const QString& key) {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
+}
+
+void IniSettingsStore::refuseOnce(const QString& description, const QByteArray& content) {
+    const QByteArray refusal = description.toUtf8() + '\0' + content;
+    if (refusal == reportedRefusal_)
+        return;  // already reported for the file as it is now: read as absent
+    reportedRefusal_ = refusal;
+    throw Error(description);
 }
 
 void IniSettingsStore::write(const QString& key, const QString& value) {

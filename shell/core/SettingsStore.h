@@ -26,6 +26,9 @@ public:
 // - A file that cannot be read, or whose content is not an INI file, fails every read with
 //   an error instead of reading as empty. A write never overwrites a file it cannot read;
 //   a damaged file is first kept aside as "<file>.damaged" so nothing of it is lost.
+// - A refusal is raised once for the file as it is: later reads of the same unreadable or
+//   damaged file read as absent, so loading a window reports the problem in one box
+//   instead of one per key. A changed file is judged afresh.
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore();                            // the per-user file
@@ -40,7 +43,12 @@ public:
     static QString defaultFilePath();
 
 private:
+    // Throws `description` unless the same refusal, for the same file content, was the
+    // last one raised.
+    void refuseOnce(const QString& description, const QByteArray& content);
+
     QString filePath_;
+    QByteArray reportedRefusal_;
 };
 
 }  // namespace quillory
