@@ -90,7 +90,8 @@ Extent extentOf(const Document& d, const Pos& a, const Pos& b) {
         if (ss.row < 0) break; // the same paragraph
         std::vector<Step> tablePath = prefix;
         tablePath.push_back(ss);
-        if (ss.row != ls.row || ss.cell != ls.cell) return cellBlockExtent(d, tablePath, ss, ls);
+        // Different cells, or a row's end mark at either end: whole cells (or rows).
+        if (ss.row != ls.row || ss.cell != ls.cell || ss.cell == kRowEnd) return cellBlockExtent(d, tablePath, ss, ls);
         // Inside one cell: covering its end-of-cell mark selects the cell.
         if (last == cellEnd(d, tablePath, ss.row, ss.cell)) return cellBlockExtent(d, tablePath, ss, ss);
     }

@@ -42,6 +42,17 @@ ParaFormat common(const ParaFormat& a, const ParaFormat& b) {
     return c;
 }
 
+// An effective format with every property defined: what is unset nowhere is off, so that
+// an unset property in a common format can only mean "mixed".
+CharFormat complete(CharFormat f) {
+    for (auto flag = engine::model::charFlagsBegin(); flag != engine::model::charFlagsEnd(); ++flag)
+        if (!(f.*(flag->member))) f.*(flag->member) = false;
+    if (!f.underline) f.underline = engine::model::Underline::None;
+    if (!f.color) f.color = engine::model::kAutoColor;
+    if (!f.animation) f.animation = 0;
+    return f;
+}
+
 // Where typing lands when the insertion point stands before an end-of-row mark: the end of
 // the row's last cell.
 Pos typingPosition(const Document& d, const Pos& p) {
@@ -142,7 +153,15 @@ int Selection::moveByCells(int count, bool extend) {
         const std::vector<CellRef> cells = e.cells->cells(*doc_);
         at = count > 0 ? cells.back() : cells.front();
     } else {
-        at = cellOf(count > 0 ? e.end : e.start);
+        const Pos& from = count > 0 ? e.end : e.start;
+        at = cellOf(from);
+        if (!at && from.atRowEnd()) {
+            // Before an end-of-row mark: as if in the row's last cell.
+            const int t = innermostTable(from);
+            const int row = from.path[t].row;
+            const std::vector<Step> tablePath(from.path.begin(), from.path.begin() + t + 1);
+            at = CellRef{tablePath, row, int(tableAt(*doc_, tablePath, t).rows[row].cells.size()) - 1};
+        }
     }
     if (!at) return 0; // not in a table
     int moved = 0;
@@ -342,7 +361,7 @@ CharFormat Selection::font() const {
         const Pos at = typingPosition(*doc_, sanitized(*doc_, active_));
         CharFormat direct = typingFormatAt(*doc_, at);
         if (pending_) direct.overlay(*pending_);
-        return doc_->effectiveCharFormat(paragraphAt(*doc_, at), direct, tableStyleAt(*doc_, at));
+        return complete(doc_->effectiveCharFormat(paragraphAt(*doc_, at), direct, tableStyleAt(*doc_, at)));
     }
     std::optional<CharFormat> result;
     std::optional<CharFormat> marks; // used when no text is selected
@@ -354,11 +373,11 @@ CharFormat Selection::font() const {
             const int from = at, to = at + int(r.text.size());
             at = to;
             if (to <= piece.from || from >= piece.to) continue;
-            const CharFormat f = doc_->effectiveCharFormat(p, r.format, style);
+            const CharFormat f = complete(doc_->effectiveCharFormat(p, r.format, style));
             result = result ? common(*result, f) : f;
         }
         if (piece.mark) {
-            const CharFormat f = doc_->effectiveCharFormat(p, p.markFormat, style);
+            const CharFormat f = complete(doc_->effectiveCharFormat(p, p.markFormat, style));
             marks = marks ? common(*marks, f) : f;
         }
     });

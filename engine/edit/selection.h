@@ -81,8 +81,9 @@ public:
     /// Returns the number of units deleted.
     int deleteForward(Unit unit = Unit::Character, int count = 1);
 
-    /// The effective character format common to the selection; a property that varies is
-    /// unset. On an insertion point: the format typing would use.
+    /// The effective character format common to the selection, every property defined
+    /// (what nothing sets is off); a property that varies is unset. On an insertion point:
+    /// the format typing would use.
     CharFormat font() const;
     void applyFont(const CharFormat& delta);
     /// The effective paragraph format common to the selected paragraphs.

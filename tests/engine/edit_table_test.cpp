@@ -243,3 +243,17 @@ TEST(edit_table, extending_up_from_text_below_a_table_selects_whole_rows) {
     EXPECT_EQ(startOf(s), 3); // row 2, whole
     EXPECT_EQ(s.text(), QStringLiteral("b\r\a\r\a"));
 }
+
+TEST(edit_table, from_a_row_end_moves_go_on_to_the_next_row) {
+    Document d = doc("T[R C(\"a\"¶) C(¶) R C(¶) C(¶) C(¶)] ¶");
+    Selection s(d);
+    place(s, 3); // before row 1's end mark
+    ASSERT_TRUE(s.active().atRowEnd());
+    EXPECT_EQ(s.moveRight(Unit::Cell, 1), 1);
+    EXPECT_EQ(startOf(s), 4); // row 2, first cell
+    place(s, 3);
+    s.moveRight(Unit::Character, 2, true); // the row mark, then row 2's first cell
+    ASSERT_TRUE(s.extent().cells);
+    EXPECT_EQ(s.extent().cells->firstRow, 0);
+    EXPECT_EQ(s.extent().cells->lastRow, 1);
+}
