@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include "print_qstring.h"
+
 using namespace resume_calls;
 using engine::model::Document;
 using engine::model::Table;
-
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

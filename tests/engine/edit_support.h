@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable failure messages for QString comparisons.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "print_qstring.h"
 
 namespace edit_test {
 

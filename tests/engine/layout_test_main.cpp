@@ -1,0 +1,10 @@
+// Layout needs fonts, and fonts need a QGuiApplication (offscreen in the tests).
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
