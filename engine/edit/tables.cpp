@@ -63,11 +63,21 @@ Pos insertTable(Document& d, const Pos& at, int rows, int cols, TableBehavior be
     t.rows.assign(rows, row);
 
     BlockList& list = blocksAt(d, where.path, where.depth());
-    list.insert(list.begin() + index, Block(std::move(t)));
-    if (prefix.empty()) d.notifyChanged({index, 0, 1});
+    int slot = index;
+    if (slot > 0 && isTable(list[slot - 1])) {
+        // Straight after a table: an empty paragraph keeps the two tables apart.
+        Paragraph gap;
+        gap.format = host.format;
+        gap.markFormat = host.markFormat;
+        gap.style = host.style;
+        list.insert(list.begin() + slot, Block(std::move(gap)));
+        ++slot;
+    }
+    list.insert(list.begin() + slot, Block(std::move(t)));
+    if (prefix.empty()) d.notifyChanged({index, 0, slot - index + 1});
     else touch(d, where);
     std::vector<Step> tablePath = prefix;
-    tablePath.push_back(Step{index, 0, 0});
+    tablePath.push_back(Step{slot, 0, 0});
     return cellStart(d, tablePath, 0, 0);
 }
 

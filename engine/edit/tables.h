@@ -11,7 +11,8 @@ namespace engine::edit {
 enum class TableBehavior { Word8 = 0, Word9 = 1 };
 
 /// Inserts a rows × cols table at insertion point `at` (before its paragraph when `at` is
-/// at the paragraph's start, else the paragraph is split around the table). Columns share
+/// at the paragraph's start, else the paragraph is split around the table; straight after
+/// another table an empty paragraph goes between them). Columns share
 /// the width available there equally. Returns the start of the first cell. Throws EditError
 /// for counts outside 1–32767 rows and 1–63 columns.
 Pos insertTable(Document& d, const Pos& at, int rows, int cols, TableBehavior behavior);

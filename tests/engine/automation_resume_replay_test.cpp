@@ -6,7 +6,11 @@
 #include "resume_calls.h"
 
 #include "engine/automation/application.h"
+#include "engine/automation/services.h"
 #include "engine/model/dump.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -184,4 +188,23 @@ TEST_F(ResumeReplay, empty_fields_leave_the_separators) {
     EXPECT_EQ(engine::model::dump(t.rows[5], {.formats = false}), QStringLiteral("R C(¶) C(¶) C(¶)"));
     EXPECT_EQ(engine::model::dump(t.rows[6], {.formats = false}), QStringLiteral("R C(¶) C(\", \"¶ ¶)"));
     EXPECT_EQ(t.rows.size(), 8u);
+}
+
+TEST_F(ResumeReplay, saved_resume_opens_again_with_the_same_table) {
+    engine::registerWordApplication();
+    if (!engine::automation::services().save || !engine::automation::services().open)
+        GTEST_SKIP() << "no Word file reader and writer in this build";
+    const ResumeData r = sample(2, 2);
+    const Table& built = build(r);
+    const QStringList before = rows(built);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("varlin12345678.doc"));
+    built_.document.call(QStringLiteral("SaveAs"), {path});
+    built_.document.call(QStringLiteral("Close"));
+    const ole::Object opened =
+        built_.word.get(QStringLiteral("Documents")).call(QStringLiteral("Open"), {path}).toObject();
+    const Document* d = engine::modelOf(opened.ptr());
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(rows(std::get<Table>(d->body.at(0))), before);
+    built_.word.call(QStringLiteral("Quit"));
 }

@@ -257,3 +257,10 @@ TEST(edit_table, from_a_row_end_moves_go_on_to_the_next_row) {
     EXPECT_EQ(s.extent().cells->firstRow, 0);
     EXPECT_EQ(s.extent().cells->lastRow, 1);
 }
+
+TEST(edit_table, a_table_inserted_straight_after_another_gets_a_paragraph_between) {
+    Document d = doc("T[R C(¶)] \"x\"¶");
+    const Pos first = insertTable(d, fromOffset(d, 2), 1, 1, TableBehavior::Word9);
+    EXPECT_EQ(text(d), QStringLiteral("T[R C(¶)] ¶ T[R C(¶)] \"x\"¶"));
+    EXPECT_EQ(toOffset(d, first), 3);
+}
