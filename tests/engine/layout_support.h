@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "print_qstring.h"
+
 namespace layout_test {
 
 using namespace engine::layout;
@@ -51,3 +53,10 @@ inline QString tahoma(const QString& text, const QString& pfmt = {}) {
 }
 
 } // namespace layout_test
+
+namespace engine::edit {
+inline void PrintTo(const Pos& p, std::ostream* os) {
+    for (const Step& s : p.path) *os << '[' << s.block << ',' << s.row << ',' << s.cell << ']';
+    *os << '@' << p.offset;
+}
+} // namespace engine::edit

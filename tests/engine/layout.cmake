@@ -1,0 +1,15 @@
+# Layout and render tests (layout_*, render_*, fidelity_*), and the font fallback test run
+# under a font configuration without the wine faces.
+if(TARGET engine_layout)
+  add_quillory_test(layout_tests SOURCES layout_test_main.cpp layout_fonts_test.cpp layout_paragraph_test.cpp
+    layout_table_test.cpp layout_pages_test.cpp layout_lines_test.cpp LIBS engine_layout)
+
+  set(fallback_conf ${CMAKE_CURRENT_BINARY_DIR}/fonts-without-wine.conf)
+  file(WRITE ${fallback_conf} "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n  <dir>/usr/share/fonts</dir>\n  <cachedir>${CMAKE_CURRENT_BINARY_DIR}/fontconfig-cache</cachedir>\n</fontconfig>\n")
+  add_quillory_test(layout_font_fallback_tests SOURCES layout_test_main.cpp layout_font_fallback_test.cpp
+    LIBS engine_layout ENV "FONTCONFIG_FILE=${fallback_conf};QUILLORY_FONT_DIR=${CMAKE_CURRENT_BINARY_DIR}/no-fonts")
+endif()
+if(TARGET engine_render)
+  add_quillory_test(render_tests SOURCES layout_test_main.cpp render_page_test.cpp render_pdf_test.cpp
+    LIBS engine_render)
+endif()
