@@ -39,9 +39,7 @@ const MemberTable<ApplicationObject>& ApplicationObject::members() {
         t[QStringLiteral("name")] = {name, {}};
         t[QStringLiteral("version")] = {[](A&, const ole::Args&) { return ole::Value(QStringLiteral("16.0")); }, {}};
         t[QStringLiteral("documents")] = {[](A& a, const ole::Args& args) {
-            ole::Value docs = object<DocumentsObject>(a.appPtr());
-            if (args.empty()) return docs;
-            return docs.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
+            return itemOrCollection(args, object<DocumentsObject>(a.appPtr()));
         }, {}};
         t[QStringLiteral("activedocument")] = {[](A& a, const ole::Args&) {
             return object<DocumentObject>(a.app().activeDocument(), std::weak_ptr<AppState>(a.appPtr()));
@@ -70,12 +68,9 @@ const MemberTable<ApplicationObject>& ApplicationObject::members() {
             [](A& a, const ole::Args&) { return ole::Bool(a.app().visible); },
             [](A& a, const ole::Args&, const ole::Value& v) { a.app().visible = v.toBool(); }};
         t[QStringLiteral("quit")] = {[](A& a, const ole::Args& args) {
-            if (intArg(args, 0, 0) == -1) // wdSaveChanges
-                for (const DocPtr& d : a.app().documents)
-                    if (d->fullName.isEmpty())
-                        throw ole::Error(QStringLiteral("%1 has never been saved; use SaveAs first.").arg(d->name));
-                    else if (services().save)
-                        services().save(d->doc, d->fullName);
+            if (intArg(args, 0, 0) == -1) { // wdSaveChanges
+                for (const DocPtr& d : a.app().documents) saveUnderItsName(*d);
+            }
             a.quit();
             return ole::Value();
         }, {}};

@@ -10,6 +10,10 @@ ole::Error noSuchMember() { return ole::Error(QStringLiteral("Object doesn't sup
 ole::Error noSuchItem() { return ole::Error(QStringLiteral("The requested member of the collection does not exist.")); }
 ole::Error outOfRange() { return ole::Error(QStringLiteral("Value out of range")); }
 
+bool isWordConstant(const ole::Value& v, int constant) {
+    return v.isNumeric() && v.type() != ole::VarType::Bool && v.toDouble() == constant;
+}
+
 const ole::Value& arg(const ole::Args& a, size_t i) {
     static const ole::Value empty;
     return i < a.size() ? a[i] : empty;
@@ -24,6 +28,11 @@ bool boolArg(const ole::Args& a, size_t i, bool fallback) { return given(a, i) ?
 const ole::Value& required(const ole::Args& a, size_t i) {
     if (!given(a, i)) throw ole::Error(QStringLiteral("Argument not optional"));
     return a[i];
+}
+
+ole::Value itemOrCollection(const ole::Args& args, ole::Value collection) {
+    if (args.empty()) return collection;
+    return collection.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
 }
 
 int pointsToTwips(const ole::Value& v, double minPoints, double maxPoints) {

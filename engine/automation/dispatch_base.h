@@ -19,6 +19,11 @@ ole::Error noSuchItem();
 /// "Value out of range"
 ole::Error outOfRange();
 
+inline constexpr int kToggle = 9999998;    // wdToggle
+inline constexpr int kUndefined = 9999999; // wdUndefined
+/// True when `v` is the number `constant` (not a boolean), e.g. wdToggle or wdUndefined.
+bool isWordConstant(const ole::Value& v, int constant);
+
 /// The i-th argument, or Empty when it was left out.
 const ole::Value& arg(const ole::Args& a, size_t i);
 bool given(const ole::Args& a, size_t i);
@@ -26,6 +31,9 @@ int intArg(const ole::Args& a, size_t i, int fallback);
 bool boolArg(const ole::Args& a, size_t i, bool fallback);
 /// An argument that must be there; "Argument not optional" otherwise.
 const ole::Value& required(const ole::Args& a, size_t i);
+
+/// A collection, or its item when an index was given ("Columns(2)" is "Columns.Item(2)").
+ole::Value itemOrCollection(const ole::Args& args, ole::Value collection);
 
 /// Points (as a caller passes them) to twips, rounded half to even; "Value out of range"
 /// outside [min, max] points.

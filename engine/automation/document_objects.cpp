@@ -47,13 +47,22 @@ void DocumentsObject::checkAlive() const {
 
 namespace {
 
-void saveTo(DocState& d, const QString& path) {
+} // namespace
+
+void saveDocument(DocState& d, const QString& path) {
     if (path.trimmed().isEmpty()) throw ole::Error(QStringLiteral("The file name is empty."));
     if (!services().save) throw ole::Error(QStringLiteral("Saving Word files is not available in this build."));
     services().save(d.doc, path);
     d.fullName = QFileInfo(path).absoluteFilePath();
     d.name = QFileInfo(path).fileName();
 }
+
+void saveUnderItsName(DocState& d) {
+    if (d.fullName.isEmpty()) throw ole::Error(QStringLiteral("%1 has never been saved; use SaveAs first.").arg(d.name));
+    saveDocument(d, d.fullName);
+}
+
+namespace {
 
 int requiredLayout(const std::function<int(const model::Document&)>& f, const model::Document& d) {
     if (!f) throw ole::Error(QStringLiteral("Page information is not available before the document is laid out "
@@ -105,14 +114,10 @@ const MemberTable<DocumentObject>& DocumentObject::members() {
         t[QString()] = t[QStringLiteral("name")];
         t[QStringLiteral("activewindow")] = {[](D& self, const ole::Args&) { return object<WindowObject>(self.docPtr()); }, {}};
         t[QStringLiteral("tables")] = {[](D& self, const ole::Args& args) {
-            ole::Value tables = object<TablesObject>(self.docPtr());
-            if (args.empty()) return tables;
-            return tables.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
+            return itemOrCollection(args, object<TablesObject>(self.docPtr()));
         }, {}};
         t[QStringLiteral("listtemplates")] = {[](D& self, const ole::Args& args) {
-            ole::Value lists = object<ListTemplatesObject>(self.docPtr());
-            if (args.empty()) return lists;
-            return lists.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
+            return itemOrCollection(args, object<ListTemplatesObject>(self.docPtr()));
         }, {}};
         const auto range = [](D& self, const ole::Args& args) {
             const model::Document& d = self.state().doc;
@@ -125,14 +130,12 @@ const MemberTable<DocumentObject>& DocumentObject::members() {
         t[QStringLiteral("range")] = {range, {}};
         t[QStringLiteral("content")] = {[range](D& self, const ole::Args&) { return range(self, {}); }, {}};
         t[QStringLiteral("saveas")] = {[](D& self, const ole::Args& args) {
-            saveTo(self.state(), required(args, 0).toString());
+            saveDocument(self.state(), required(args, 0).toString());
             return ole::Value();
         }, {}};
         t[QStringLiteral("saveas2")] = t[QStringLiteral("saveas")];
         t[QStringLiteral("save")] = {[](D& self, const ole::Args&) {
-            if (self.state().fullName.isEmpty())
-                throw ole::Error(QStringLiteral("%1 has never been saved; use SaveAs first.").arg(self.state().name));
-            saveTo(self.state(), self.state().fullName);
+            saveUnderItsName(self.state());
             return ole::Value();
         }, {}};
         t[QStringLiteral("close")] = {[](D& self, const ole::Args& args) {
@@ -140,13 +143,8 @@ const MemberTable<DocumentObject>& DocumentObject::members() {
             // the engine never shows a prompt.
             const int saveChanges = intArg(args, 0, 0);
             if (saveChanges != 0 && saveChanges != -1 && saveChanges != -2) throw outOfRange();
-            DocState& d = self.state();
-            if (saveChanges == -1) {
-                if (d.fullName.isEmpty())
-                    throw ole::Error(QStringLiteral("%1 has never been saved; use SaveAs first.").arg(d.name));
-                saveTo(d, d.fullName);
-            }
-            if (AppPtr a = self.app(); a) a->close(self.docPtr());
+            if (saveChanges == -1) saveUnderItsName(self.state());
+            self.app()->close(self.docPtr());
             return ole::Value();
         }, {}};
         t[QStringLiteral("repaginate")] = {[](D& self, const ole::Args&) {

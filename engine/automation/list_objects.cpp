@@ -4,10 +4,6 @@
 namespace engine::automation {
 
 namespace {
-constexpr int kUndefined = 9999999;
-
-bool isUndefined(const ole::Value& v) { return v.isNumeric() && v.type() != ole::VarType::Bool && v.toDouble() == kUndefined; }
-
 const int kKnownNumberStyles[] = {0, 1, 2, 3, 4, 5, 22, 23, 255};
 } // namespace
 
@@ -38,9 +34,7 @@ const MemberTable<ListTemplateObject>& ListTemplateObject::members() {
     static const MemberTable<L> table = [] {
         MemberTable<L> t;
         t[QStringLiteral("listlevels")] = {[](L& self, const ole::Args& args) {
-            ole::Value levels = object<ListLevelsObject>(self.docPtr(), self.templateIndex);
-            if (args.empty()) return levels;
-            return levels.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
+            return itemOrCollection(args, object<ListLevelsObject>(self.docPtr(), self.templateIndex));
         }, {}};
         t[QStringLiteral("name")] = {
             [](L& self, const ole::Args&) { return ole::Value(self.listTemplate().name); },
@@ -89,7 +83,7 @@ const MemberTable<ListLevelObject>& ListLevelObject::members() {
                 return tab ? twipsToPoints(*tab) : ole::R4(float(kUndefined));
             },
             [](L& self, const ole::Args&, const ole::Value& v) {
-                if (isUndefined(v)) self.listLevel().tabPosition.reset();
+                if (isWordConstant(v, kUndefined)) self.listLevel().tabPosition.reset();
                 else self.listLevel().tabPosition = pointsToTwips(v, -1584, 1584);
             }};
         t[QStringLiteral("numberformat")] = {

@@ -255,6 +255,11 @@ template <class T, class... A> ole::Value object(A&&... a) {
     return ole::Value(ole::DispatchPtr(std::make_shared<T>(std::forward<A>(a)...)));
 }
 
+/// Writes the document through the save hook and takes the file's name.
+void saveDocument(DocState& d, const QString& path);
+/// Saves under the name it was saved or opened with; fails readably when it has none.
+void saveUnderItsName(DocState& d);
+
 /// The line provider of a document (the layout's once installed, else one line per
 /// paragraph), made the selection's.
 void attachLines(DocState& d);

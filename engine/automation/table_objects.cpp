@@ -29,11 +29,6 @@ ole::Value tableItem(const DocPtr& d, const ole::Args& args) {
     return object<TableObject>(d, std::vector<edit::Step>{edit::Step{tables[n - 1], 0, 0}});
 }
 
-template <class T> ole::Value itemOrCollection(T& self, const ole::Args& args, ole::Value collection) {
-    if (args.empty()) return collection;
-    return collection.toObject()->invoke(QString(), ole::Invoke::PropertyGet, args);
-}
-
 } // namespace
 
 const MemberTable<TablesObject>& TablesObject::members() {
@@ -75,10 +70,10 @@ const MemberTable<TableObject>& TableObject::members() {
     static const MemberTable<T> table = [] {
         MemberTable<T> t;
         t[QStringLiteral("columns")] = {[](T& self, const ole::Args& args) {
-            return itemOrCollection(self, args, object<ColumnsObject>(self.docPtr(), self.path));
+            return itemOrCollection(args, object<ColumnsObject>(self.docPtr(), self.path));
         }, {}};
         t[QStringLiteral("rows")] = {[](T& self, const ole::Args& args) {
-            return itemOrCollection(self, args, object<RowsObject>(self.docPtr(), self.path));
+            return itemOrCollection(args, object<RowsObject>(self.docPtr(), self.path));
         }, {}};
         t[QStringLiteral("style")] = {
             [](T& self, const ole::Args&) { return ole::Value(self.table().format.style); },

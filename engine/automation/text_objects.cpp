@@ -13,11 +13,7 @@ using model::ParaFormat;
 
 namespace {
 
-constexpr int kToggle = 9999998;    // wdToggle
-constexpr int kUndefined = 9999999; // wdUndefined
 constexpr int kAutoColorBgr = -16777216; // wdColorAutomatic
-
-bool isSpecial(const ole::Value& v, int which) { return v.isNumeric() && v.type() != ole::VarType::Bool && v.toDouble() == which; }
 
 TextTarget selectionTarget() { return TextTarget{}; }
 
@@ -67,11 +63,11 @@ template <class T> void addFontMembers(MemberTable<T>& t) {
                 return ole::I4(v ? (*v ? -1 : 0) : kUndefined);
             },
             [member](T& self, const ole::Args&, const ole::Value& v) {
-                if (isSpecial(v, kUndefined)) {
+                if (isWordConstant(v, kUndefined)) {
                     self.writeFont([member](CharFormat& c) { (c.*member).reset(); });
                     return;
                 }
-                const bool on = isSpecial(v, kToggle) ? !(self.readFont().*member).value_or(false) : v.toBool();
+                const bool on = isWordConstant(v, kToggle) ? !(self.readFont().*member).value_or(false) : v.toBool();
                 self.writeFont([member, on](CharFormat& c) { c.*member = on; });
             }};
     }
@@ -88,7 +84,7 @@ template <class T> void addFontMembers(MemberTable<T>& t) {
             return hp ? ole::R4(float(*hp / 2.0)) : ole::R4(float(kUndefined));
         },
         [](T& self, const ole::Args&, const ole::Value& v) {
-            if (isSpecial(v, kUndefined)) {
+            if (isWordConstant(v, kUndefined)) {
                 self.writeFont([](CharFormat& c) { c.halfPoints.reset(); });
                 return;
             }
@@ -103,12 +99,12 @@ template <class T> void addFontMembers(MemberTable<T>& t) {
             return ole::I4(u ? int(*u) : kUndefined);
         },
         [](T& self, const ole::Args&, const ole::Value& v) {
-            if (isSpecial(v, kUndefined)) {
+            if (isWordConstant(v, kUndefined)) {
                 self.writeFont([](CharFormat& c) { c.underline.reset(); });
                 return;
             }
             int u = 0;
-            if (isSpecial(v, kToggle)) {
+            if (isWordConstant(v, kToggle)) {
                 const auto now = self.readFont().underline.value_or(model::Underline::None);
                 u = now == model::Underline::None ? 1 : 0;
             } else {
@@ -125,7 +121,7 @@ template <class T> void addFontMembers(MemberTable<T>& t) {
             return ole::I4(int32_t(((*c & 0xFF) << 16) | (*c & 0xFF00) | ((*c >> 16) & 0xFF)));
         },
         [](T& self, const ole::Args&, const ole::Value& v) {
-            if (isSpecial(v, kUndefined)) {
+            if (isWordConstant(v, kUndefined)) {
                 self.writeFont([](CharFormat& c) { c.color.reset(); });
                 return;
             }
@@ -139,7 +135,7 @@ template <class T> void addFontMembers(MemberTable<T>& t) {
     t[QStringLiteral("animation")] = {
         [](T& self, const ole::Args&) { return ole::I4(self.readFont().animation.value_or(kUndefined)); },
         [](T& self, const ole::Args&, const ole::Value& v) {
-            if (isSpecial(v, kUndefined)) {
+            if (isWordConstant(v, kUndefined)) {
                 self.writeFont([](CharFormat& c) { c.animation.reset(); });
                 return;
             }

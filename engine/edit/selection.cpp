@@ -284,7 +284,7 @@ CharFormat Selection::replaceSelection() {
     return format;
 }
 
-void Selection::typeText(const QString& text) {
+CharFormat Selection::prepareTyping() {
     revalidate();
     CharFormat format;
     if (!isInsertionPoint()) {
@@ -295,8 +295,11 @@ void Selection::typeText(const QString& text) {
         if (pending_) format.overlay(*pending_);
     }
     const Paragraph& host = paragraphAt(*doc_, active_);
-    format = withoutRedundantOffs(format, doc_->effectiveCharFormat(host, {}, tableStyleAt(*doc_, active_)));
+    return withoutRedundantOffs(format, doc_->effectiveCharFormat(host, {}, tableStyleAt(*doc_, active_)));
+}
 
+void Selection::typeText(const QString& text) {
+    const CharFormat format = prepareTyping();
     Pos at = active_;
     qsizetype i = 0;
     while (i <= text.size()) {
@@ -312,17 +315,7 @@ void Selection::typeText(const QString& text) {
 }
 
 void Selection::typeParagraph() {
-    revalidate();
-    CharFormat format;
-    if (!isInsertionPoint()) {
-        format = replaceSelection();
-    } else {
-        active_ = anchor_ = typingPosition(*doc_, active_);
-        format = typingFormatAt(*doc_, active_);
-        if (pending_) format.overlay(*pending_);
-    }
-    const Paragraph& host = paragraphAt(*doc_, active_);
-    format = withoutRedundantOffs(format, doc_->effectiveCharFormat(host, {}, tableStyleAt(*doc_, active_)));
+    const CharFormat format = prepareTyping();
     anchor_ = active_ = splitParagraph(*doc_, active_, format);
 }
 

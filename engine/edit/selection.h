@@ -107,6 +107,9 @@ private:
     Pos collapsedEnd(const Extent& e, bool toEnd) const;
     /// Replaces a non-empty selection; returns the format the replacement takes.
     CharFormat replaceSelection();
+    /// Makes the selection an insertion point ready for typing; returns the format typed
+    /// text takes there.
+    CharFormat prepareTyping();
     const LineProvider& lines() const;
 
     Document* doc_;

@@ -250,3 +250,15 @@ TEST_F(Automation, move_up_with_no_lines_does_not_move) {
     EXPECT_EQ(sel().call(QStringLiteral("MoveUp"), {I4(5), I4(1), I4(1)}).toInt(), 1);
     EXPECT_EQ(sel().value(QStringLiteral("Text")).toString(), QStringLiteral("\rb")); // same column, one line up
 }
+
+TEST_F(Automation, closing_with_save_changes_saves_under_the_documents_name) {
+    MemoryFiles files;
+    EXPECT_EQ(errorOf([&] { doc.call(QStringLiteral("Close"), {I2(-1)}); }),
+              QStringLiteral("Document1 has never been saved; use SaveAs first."));
+    doc.call(QStringLiteral("SaveAs"), {Str(QStringLiteral("/tmp/z.doc"))});
+    sel().call(QStringLiteral("TypeText"), {Str(QStringLiteral("later"))});
+    doc.call(QStringLiteral("Close"), {I2(-1)});
+    EXPECT_EQ(files.files.value(QStringLiteral("/tmp/z.doc")), QStringLiteral("\"later\"¶"));
+    EXPECT_EQ(errorOf([&] { doc.call(QStringLiteral("Close"), {I2(5)}); }),
+              QStringLiteral("The object has been deleted: its document is closed."));
+}

@@ -18,7 +18,9 @@ TEST(edit_position, marks_are_characters_in_word_order) {
         EXPECT_EQ(fromOffset(d, i), p) << i;
         kinds.push_back(charAfter(d, p));
         const Pos next = nextChar(d, p);
-        if (i < 6) EXPECT_EQ(prevChar(d, next), p) << i;
+        if (i < 6) {
+            EXPECT_EQ(prevChar(d, next), p) << i;
+        }
         p = next;
     }
     EXPECT_EQ(kinds, (std::vector<CharKind>{CharKind::Text, CharKind::Text, CharKind::CellMark, CharKind::CellMark,
