@@ -14,13 +14,18 @@ using docx_test::wordPackage;
 
 namespace {
 
-const Paragraph& para(const Document& d, size_t i) { return std::get<Paragraph>(d.body.at(i)); }
-const Table& table(const Document& d, size_t i) { return std::get<Table>(d.body.at(i)); }
+const Paragraph& para(const Document& d, size_t i) {
+    return std::get<Paragraph>(d.body.at(i));
+}
+const Table& table(const Document& d, size_t i) {
+    return std::get<Table>(d.body.at(i));
+}
 const Paragraph& cellPara(const Table& t, size_t row, size_t cell, size_t i = 0) {
     return std::get<Paragraph>(t.rows.at(row).cells.at(cell).blocks.at(i));
 }
 
-Document read(const QByteArray& body, const QByteArray& styles = {}, const QByteArray& numbering = {}) {
+Document read(const QByteArray& body, const QByteArray& styles = {},
+              const QByteArray& numbering = {}) {
     return docx::fromPackage(wordPackage(body, styles, numbering));
 }
 
@@ -43,15 +48,18 @@ std::vector<Named> roundTripDocuments() {
 TEST(docx_round_trip, save_open_save_gives_identical_xml) {
     for (const Named& n : roundTripDocuments()) {
         const auto first = docx_test::partsOf(docx::toPackage(n.doc));
-        const auto second = docx_test::partsOf(docx::toPackage(docx::fromPackage(docx::toPackage(n.doc))));
+        const auto second =
+            docx_test::partsOf(docx::toPackage(docx::fromPackage(docx::toPackage(n.doc))));
         ASSERT_EQ(first.size(), second.size()) << n.name;
-        for (const auto& [part, xml] : first) EXPECT_EQ(xml, second.at(part)) << n.name << " " << qPrintable(part);
+        for (const auto& [part, xml] : first)
+            EXPECT_EQ(xml, second.at(part)) << n.name << " " << qPrintable(part);
     }
 }
 
 TEST(docx_round_trip, the_model_comes_back_unchanged) {
     for (const Named& n : roundTripDocuments()) {
-        if (std::string(n.name) == "every") continue; // holds characters a file cannot keep
+        if (std::string(n.name) == "every")
+            continue; // holds characters a file cannot keep
         const Document back = docx::fromPackage(docx::toPackage(n.doc));
         EXPECT_EQ(dump(back), dump(n.doc)) << n.name;
         EXPECT_EQ(back.styles, n.doc.styles) << n.name;
@@ -82,19 +90,23 @@ TEST(docx_round_trip, everything_a_file_can_hold_comes_back) {
         EXPECT_EQ(after[i].text, before[i].text);
         EXPECT_EQ(after[i].format, expected) << qPrintable(before[i].text);
     }
-    for (size_t i = 2; i < 6; ++i) EXPECT_EQ(para(back, i).format, para(d, i).format) << i;
+    for (size_t i = 2; i < 6; ++i)
+        EXPECT_EQ(para(back, i).format, para(d, i).format) << i;
     const Table& outer = std::get<Table>(back.body.at(17));
     EXPECT_EQ(outer.format, std::get<Table>(d.body.at(17)).format);
     EXPECT_EQ(outer.rows[0].format, (RowFormat{720, HeightRule::Exact}));
     const Table& inner = std::get<Table>(outer.rows[0].cells[0].blocks.at(0));
     EXPECT_EQ(inner.format.style, QStringLiteral("Table Grid"));
-    EXPECT_EQ(std::get<Paragraph>(inner.rows[0].cells[1].blocks[0]).text(), QStringLiteral("inner"));
+    EXPECT_EQ(std::get<Paragraph>(inner.rows[0].cells[1].blocks[0]).text(),
+              QStringLiteral("inner"));
 }
 
 TEST(docx_round_trip, text_with_breaks_and_tabs) {
     Document d;
     Paragraph p;
-    p.runs.push_back(model::Run{QStringLiteral("a\tb") + kLineBreak + QStringLiteral("c") + QChar(0x0C) + QStringLiteral("d"), {}});
+    p.runs.push_back(model::Run{QStringLiteral("a\tb") + kLineBreak + QStringLiteral("c") +
+                                    QChar(0x0C) + QStringLiteral("d"),
+                                {}});
     d.body = {p};
     EXPECT_EQ(para(docx::fromPackage(docx::toPackage(d)), 0).text(), p.text());
 }
@@ -119,8 +131,9 @@ TEST(docx_read_word_files, runs_fields_hyperlinks_and_content_controls) {
         <w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1417" w:right="1134" w:bottom="1134" w:left="1134" w:header="708" w:footer="708" w:gutter="0"/></w:sectPr>)");
     ASSERT_EQ(d.body.size(), 2u);
     const Paragraph& p = para(d, 0);
-    EXPECT_EQ(p.text(), QStringLiteral("Bold link7[control]Paris+ins\tx") + kLineBreak + QStringLiteral("y") + kLineBreak +
-                            QChar(0x2011) + QChar(0x00AD) + QChar(0xF0A7) + QChar(0x0C));
+    EXPECT_EQ(p.text(), QStringLiteral("Bold link7[control]Paris+ins\tx") + kLineBreak +
+                            QStringLiteral("y") + kLineBreak + QChar(0x2011) + QChar(0x00AD) +
+                            QChar(0xF0A7) + QChar(0x0C));
     EXPECT_EQ(p.format.alignment, Alignment::Center);
     EXPECT_EQ(p.runs.at(0).format.bold, true);
     EXPECT_EQ(p.runs.at(1).format.underline, Underline::Single);
@@ -145,12 +158,14 @@ TEST(docx_read_word_files, styles_theme_fonts_and_character_styles) {
           <w:tblPr><w:tblCellMar><w:start w:w="100" w:type="dxa"/><w:end w:w="90" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>
         <w:style w:type="table" w:styleId="Grid"><w:name w:val="My Grid"/><w:basedOn w:val="NormaleTabelle"/>
           <w:tblPr><w:tblBorders><w:top w:val="double" w:sz="8" w:color="0000FF"/></w:tblBorders></w:tblPr></w:style>)";
-    const Document d = read(R"(<w:p><w:pPr><w:pStyle w:val="berschrift1"/></w:pPr><w:r><w:t>Title</w:t></w:r></w:p>
+    const Document d =
+        read(R"(<w:p><w:pPr><w:pStyle w:val="berschrift1"/></w:pPr><w:r><w:t>Title</w:t></w:r></w:p>
         <w:p><w:r><w:rPr><w:rStyle w:val="Loud"/><w:i/><w:color w:val="00FF00"/></w:rPr><w:t>loud</w:t></w:r></w:p>
         <w:tbl><w:tblPr><w:tblStyle w:val="Grid"/></w:tblPr><w:tblGrid><w:gridCol w:w="2000"/></w:tblGrid>
           <w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/>)",
-                            styles);
-    EXPECT_EQ(d.defaults.character.fontName, QStringLiteral("Calibri")); // no theme part: Word's default theme
+             styles);
+    EXPECT_EQ(d.defaults.character.fontName,
+              QStringLiteral("Calibri")); // no theme part: Word's default theme
     EXPECT_EQ(d.defaults.character.halfPoints, 24);
     EXPECT_EQ(d.defaults.paragraph.spaceAfter, 200);
     EXPECT_EQ(d.defaults.paragraph.lineSpacing, (LineSpacing{LineRule::Auto, 276}));
@@ -199,13 +214,15 @@ TEST(docx_read_word_files, lists_and_numbering_styles) {
         <w:num w:numId="5"><w:abstractNumId w:val="10"/><w:lvlOverride w:ilvl="0"><w:startOverride w:val="1"/></w:lvlOverride></w:num>
         <w:num w:numId="6"><w:abstractNumId w:val="20"/></w:num>
         <w:num w:numId="7"><w:abstractNumId w:val="99"/></w:num>)XML";
-    const QByteArray styles = R"(<w:style w:type="numbering" w:styleId="Outline"><w:name w:val="Outline"/>
+    const QByteArray styles =
+        R"(<w:style w:type="numbering" w:styleId="Outline"><w:name w:val="Outline"/>
         <w:pPr><w:numPr><w:numId w:val="5"/></w:numPr></w:pPr></w:style>)";
-    const Document d = read(R"(<w:p><w:pPr><w:numPr><w:ilvl w:val="1"/><w:numId w:val="5"/></w:numPr></w:pPr><w:r><w:t>a</w:t></w:r></w:p>
+    const Document d = read(
+        R"(<w:p><w:pPr><w:numPr><w:ilvl w:val="1"/><w:numId w:val="5"/></w:numPr></w:pPr><w:r><w:t>a</w:t></w:r></w:p>
         <w:p><w:pPr><w:numPr><w:ilvl w:val="0"/><w:numId w:val="0"/></w:numPr></w:pPr></w:p>
         <w:p><w:pPr><w:numPr><w:ilvl w:val="0"/><w:numId w:val="7"/></w:numPr></w:pPr></w:p>
         <w:p><w:pPr><w:numPr><w:ilvl w:val="40"/><w:numId w:val="6"/></w:numPr></w:pPr></w:p>)",
-                            styles, numbering);
+        styles, numbering);
     ASSERT_EQ(d.listTemplates.size(), 2u);
     const ListLevel& l0 = d.listTemplates[0].levels[0];
     EXPECT_EQ(l0.startAt, 3);
@@ -222,7 +239,8 @@ TEST(docx_read_word_files, lists_and_numbering_styles) {
     EXPECT_EQ(l1.numberPosition, 1800);
     EXPECT_EQ(l1.font.fontName, QStringLiteral("Courier New"));
     EXPECT_TRUE(d.listTemplates[1].outlineNumbered);
-    EXPECT_EQ(d.listTemplates[1].levels, d.listTemplates[0].levels) << "taken over through the numbering style";
+    EXPECT_EQ(d.listTemplates[1].levels, d.listTemplates[0].levels)
+        << "taken over through the numbering style";
     EXPECT_EQ(d.lists, (std::vector<ListInstance>{{5, 0}, {6, 1}}));
     EXPECT_EQ(para(d, 0).format.list, (ListMembership{5, 1}));
     EXPECT_EQ(para(d, 1).format.list, (ListMembership{0, 0}));
@@ -243,7 +261,8 @@ TEST(docx_read_word_files, tables_with_missing_grid_merges_and_sizes) {
           <w:sdt><w:sdtContent><w:tr><w:tc><w:tbl><w:tr><w:tc><w:p><w:r><w:t>nested</w:t></w:r></w:p></w:tc></w:tr></w:tbl></w:tc></w:tr></w:sdtContent></w:sdt>
         </w:tbl>
         <w:tbl><w:tr></w:tr></w:tbl>)");
-    ASSERT_EQ(d.body.size(), 2u) << "the table without cells is dropped and a final paragraph added";
+    ASSERT_EQ(d.body.size(), 2u)
+        << "the table without cells is dropped and a final paragraph added";
     const Table& t = table(d, 0);
     EXPECT_EQ(t.format.look, (TableLook{true, false, true, false, false, true}));
     ASSERT_EQ(t.rows.size(), 3u);
@@ -259,10 +278,13 @@ TEST(docx_read_word_files, tables_with_missing_grid_merges_and_sizes) {
     EXPECT_GT(t.rows[1].cells[1].format.width, 0) << "a percentage width is replaced by the grid's";
     EXPECT_EQ(cellPara(t, 1, 1).text(), QStringLiteral("c"));
     const Table& nested = std::get<Table>(t.rows[2].cells[0].blocks.at(0));
-    EXPECT_EQ(std::get<Paragraph>(nested.rows[0].cells[0].blocks[0]).text(), QStringLiteral("nested"));
-    EXPECT_TRUE(isParagraph(t.rows[2].cells[0].blocks.back())) << "a cell ending in a table gets its paragraph";
+    EXPECT_EQ(std::get<Paragraph>(nested.rows[0].cells[0].blocks[0]).text(),
+              QStringLiteral("nested"));
+    EXPECT_TRUE(isParagraph(t.rows[2].cells[0].blocks.back()))
+        << "a cell ending in a table gets its paragraph";
     for (const Row& r : t.rows)
-        for (const Cell& c : r.cells) EXPECT_GT(c.format.width, 0);
+        for (const Cell& c : r.cells)
+            EXPECT_GT(c.format.width, 0);
 }
 
 TEST(docx_read_word_files, other_prefixes_and_strict_namespaces) {
@@ -271,10 +293,11 @@ TEST(docx_read_word_files, other_prefixes_and_strict_namespaces) {
            <p><r><rPr><b/></rPr><t>default namespace</t></r></p>
            <x:p xmlns:x="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><x:r><x:t>other prefix</x:t></x:r></x:p>
            </body></document>)";
-    const QByteArray rels = R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
+    const QByteArray rels =
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
         <Relationship Id="r" Type="http://purl.oclc.org/ooxml/officeDocument/relationships/officeDocument" Target="/word/main.xml"/></Relationships>)";
-    const Document d = docx::fromPackage(
-        docx_test::makePackage({{QStringLiteral("_rels/.rels"), rels}, {QStringLiteral("word/main.xml"), xml}}));
+    const Document d = docx::fromPackage(docx_test::makePackage(
+        {{QStringLiteral("_rels/.rels"), rels}, {QStringLiteral("word/main.xml"), xml}}));
     ASSERT_EQ(d.body.size(), 2u);
     EXPECT_EQ(para(d, 0).text(), QStringLiteral("default namespace"));
     EXPECT_EQ(para(d, 0).runs[0].format.bold, true);
@@ -283,12 +306,14 @@ TEST(docx_read_word_files, other_prefixes_and_strict_namespaces) {
 
 TEST(docx_read_word_files, a_package_without_relationships_still_opens) {
     const Document d = docx::fromPackage(docx_test::makePackage(
-        {{QStringLiteral("word/document.xml"), docx_test::documentXml("<w:p><w:r><w:t>alone</w:t></w:r></w:p>")}}));
+        {{QStringLiteral("word/document.xml"),
+          docx_test::documentXml("<w:p><w:r><w:t>alone</w:t></w:r></w:p>")}}));
     EXPECT_EQ(para(d, 0).text(), QStringLiteral("alone"));
 }
 
 TEST(docx_read_word_files, odd_measures_are_read_or_ignored) {
-    const Document d = read(R"(<w:p><w:pPr><w:spacing w:before="12pt" w:after="-5" w:line="1.5in" w:lineRule="exact"/>
+    const Document d = read(
+        R"(<w:p><w:pPr><w:spacing w:before="12pt" w:after="-5" w:line="1.5in" w:lineRule="exact"/>
           <w:ind w:left="1cm" w:hanging="abc"/></w:pPr>
           <w:r><w:rPr><w:sz w:val="-4"/><w:color w:val="red"/><w:u w:val="wave"/></w:rPr><w:t>x</w:t></w:r></w:p>
         <w:sectPr><w:pgSz w:w="8.5in" w:h="11in"/><w:pgMar w:top="-1440" w:bottom="1440" w:left="1440" w:right="1440"/></w:sectPr>)");
@@ -309,8 +334,9 @@ TEST(docx_read_word_files, odd_measures_are_read_or_ignored) {
 
 TEST(docx_read_word_files, impossible_page_sizes_keep_the_default_page) {
     const PageSetup before = Document().page;
-    for (const char* sect : {R"(<w:pgSz w:w="10" w:h="10"/>)", R"(<w:pgSz w:w="40000" w:h="15840"/>)",
-                             R"(<w:pgSz w:w="12240" w:h="15840"/><w:pgMar w:left="6000" w:right="6000"/>)"}) {
+    for (const char* sect :
+         {R"(<w:pgSz w:w="10" w:h="10"/>)", R"(<w:pgSz w:w="40000" w:h="15840"/>)",
+          R"(<w:pgSz w:w="12240" w:h="15840"/><w:pgMar w:left="6000" w:right="6000"/>)"}) {
         const Document d = read(QByteArray("<w:p/><w:sectPr>") + sect + "</w:sectPr>");
         EXPECT_EQ(d.page, before) << sect;
     }

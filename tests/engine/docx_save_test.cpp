@@ -32,7 +32,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 }
 
 QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QString saveError(const model::Document& d, const QString& path) {
@@ -51,11 +52,11 @@ mode_t permissionsOf(const QString& path) {
 }
 
 class UmaskGuard {
-public:
+  public:
     explicit UmaskGuard(mode_t m) : old_(::umask(m)) {}
     ~UmaskGuard() { ::umask(old_); }
 
-private:
+  private:
     mode_t old_;
 };
 
@@ -69,7 +70,8 @@ TEST(docx_save, writes_a_word_package_whatever_the_extension) {
     EXPECT_TRUE(bytes.startsWith("PK\x03\x04"));
     EXPECT_EQ(bytes, docx::toPackage(docx_test::sampleResume(1)));
     EXPECT_EQ(model::dump(docx::load(path)), model::dump(docx_test::sampleResume(1)));
-    EXPECT_EQ(entries(dir.path()), QStringList{"varlin12345678.doc"}) << "no temporary file is left beside it";
+    EXPECT_EQ(entries(dir.path()), QStringList{"varlin12345678.doc"})
+        << "no temporary file is left beside it";
 }
 
 TEST(docx_save, replaces_an_existing_file_whole) {
@@ -111,12 +113,14 @@ TEST(docx_save, failures_name_the_file_and_leave_everything_as_it_was) {
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const QStringList before = entries(dir.path());
 
-    const QString missingDir = saveError(model::Document(), dir.filePath(QStringLiteral("no/such/folder/x.docx")));
+    const QString missingDir =
+        saveError(model::Document(), dir.filePath(QStringLiteral("no/such/folder/x.docx")));
     EXPECT_TRUE(missingDir.contains(QLatin1String("x.docx"))) << qPrintable(missingDir);
     EXPECT_TRUE(missingDir.startsWith(QLatin1String("The file"))) << qPrintable(missingDir);
     const QString folder = saveError(model::Document(), dir.filePath(QStringLiteral("folder")));
     EXPECT_TRUE(folder.contains(QLatin1String("folder"))) << qPrintable(folder);
-    const QString underFile = saveError(model::Document(), dir.filePath(QStringLiteral("plain.txt/x.docx")));
+    const QString underFile =
+        saveError(model::Document(), dir.filePath(QStringLiteral("plain.txt/x.docx")));
     EXPECT_NE(underFile, QStringLiteral("(saved)"));
     EXPECT_NE(saveError(model::Document(), QString()), QStringLiteral("(saved)"));
 
@@ -126,7 +130,8 @@ TEST(docx_save, failures_name_the_file_and_leave_everything_as_it_was) {
 }
 
 TEST(docx_save, unwritable_folder_leaves_the_old_file) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("resume.docx"));
     writeAll(path, "old content");

@@ -14,8 +14,10 @@ CharFormat tahoma8(bool bold, bool italic) {
     CharFormat f;
     f.fontName = QStringLiteral("Tahoma");
     f.halfPoints = 16;
-    if (bold) f.bold = true;
-    if (italic) f.italic = true;
+    if (bold)
+        f.bold = true;
+    if (italic)
+        f.italic = true;
     return f;
 }
 
@@ -41,16 +43,20 @@ namespace {
 
 Paragraph para(const QString& text, const CharFormat& f, ParaFormat pf = {}) {
     Paragraph p;
-    if (!text.isEmpty()) p.runs.push_back(Run{text, f});
+    if (!text.isEmpty())
+        p.runs.push_back(Run{text, f});
     p.format = pf;
     p.markFormat = f;
     return p;
 }
 
-Cell cell(int width, int span, std::vector<Paragraph> paras, VerticalAlignment va = VerticalAlignment::Top) {
+Cell cell(int width, int span, std::vector<Paragraph> paras,
+          VerticalAlignment va = VerticalAlignment::Top) {
     Cell c;
-    for (Paragraph& p : paras) c.blocks.emplace_back(std::move(p));
-    if (c.blocks.empty()) c.blocks.emplace_back(Paragraph{});
+    for (Paragraph& p : paras)
+        c.blocks.emplace_back(std::move(p));
+    if (c.blocks.empty())
+        c.blocks.emplace_back(Paragraph{});
     c.format.width = width;
     c.format.gridSpan = span;
     c.format.verticalAlignment = va;
@@ -60,7 +66,8 @@ Cell cell(int width, int span, std::vector<Paragraph> paras, VerticalAlignment v
 Row row(std::vector<Cell> cells, int height = 0) {
     Row r;
     r.cells = std::move(cells);
-    if (height > 0) r.format = RowFormat{height, HeightRule::AtLeast};
+    if (height > 0)
+        r.format = RowFormat{height, HeightRule::AtLeast};
     return r;
 }
 
@@ -76,14 +83,18 @@ ParaFormat aligned(Alignment a) {
 
 // Title left in bold, dates right; then the place in italics with its city upright, and an
 // empty paragraph.
-void entryRows(Table& t, const QString& title, const QString& dates, const QString& place, const QString& city) {
-    t.rows.push_back(row({cell(600, 1, {}), cell(4000, 1, {para(title, tahoma8(true))}, VerticalAlignment::Center),
-                          cell(4000, 1, {para(dates, tahoma8(), aligned(Alignment::Right))}, VerticalAlignment::Center)}));
+void entryRows(Table& t, const QString& title, const QString& dates, const QString& place,
+               const QString& city) {
+    t.rows.push_back(row({cell(600, 1, {}),
+                          cell(4000, 1, {para(title, tahoma8(true))}, VerticalAlignment::Center),
+                          cell(4000, 1, {para(dates, tahoma8(), aligned(Alignment::Right))},
+                               VerticalAlignment::Center)}));
     Paragraph where = para(QString(), tahoma8(), aligned(Alignment::Left));
     where.runs = {Run{place, tahoma8(false, true)}, Run{QStringLiteral(", ") + city, tahoma8()}};
-    t.rows.push_back(row({cell(600, 1, {}),
-                          cell(8000, 2, {where, para(QString(), tahoma8(), aligned(Alignment::Left))},
-                               VerticalAlignment::Center)}));
+    t.rows.push_back(
+        row({cell(600, 1, {}),
+             cell(8000, 2, {where, para(QString(), tahoma8(), aligned(Alignment::Left))},
+                  VerticalAlignment::Center)}));
 }
 
 } // namespace
@@ -96,12 +107,13 @@ Document sampleResume(int workEntries) {
 
     Table t;
     t.grid = {600, 4000, 4000};
-    t.rows.push_back(row({cell(8600, 3,
-                               {para(QStringLiteral("Alex Morrow"), tahoma8()),
-                                para(QStringLiteral("42 Juniper Lane, Cedarbrook NH 04417"), tahoma8()),
-                                para(QStringLiteral("555-010-4477"), tahoma8()),
-                                para(QStringLiteral("alex.morrow@example.com"), tahoma8())})},
-                         1000));
+    t.rows.push_back(
+        row({cell(8600, 3,
+                  {para(QStringLiteral("Alex Morrow"), tahoma8()),
+                   para(QStringLiteral("42 Juniper Lane, Cedarbrook NH 04417"), tahoma8()),
+                   para(QStringLiteral("555-010-4477"), tahoma8()),
+                   para(QStringLiteral("alex.morrow@example.com"), tahoma8())})},
+            1000));
     t.rows.push_back(heading(QStringLiteral("SKILLS/ABILITIES")));
 
     ParaFormat spaced;
@@ -110,16 +122,18 @@ Document sampleResume(int workEntries) {
     bullet.list = ListMembership{list, 0};
     ParaFormat outdented = spaced;
     outdented.list = ListMembership{0, 0};
-    t.rows.push_back(row({cell(600, 1, {}),
-                          cell(8000, 2,
-                               {para(QStringLiteral("Photoshop"), tahoma8(true), spaced),
-                                para(QStringLiteral("3 courses"), tahoma8(), bullet),
-                                para(QStringLiteral("Software QA"), tahoma8(true), outdented),
-                                para(QStringLiteral("2 years of experience"), tahoma8(), bullet)})}));
+    t.rows.push_back(
+        row({cell(600, 1, {}),
+             cell(8000, 2,
+                  {para(QStringLiteral("Photoshop"), tahoma8(true), spaced),
+                   para(QStringLiteral("3 courses"), tahoma8(), bullet),
+                   para(QStringLiteral("Software QA"), tahoma8(true), outdented),
+                   para(QStringLiteral("2 years of experience"), tahoma8(), bullet)})}));
     t.rows.push_back(heading(QStringLiteral("WORK HISTORY")));
     for (int i = 0; i < workEntries; ++i)
-        entryRows(t, QStringLiteral("Software Engineer %1").arg(i + 1), QStringLiteral("August 2005 - Present"),
-                  QStringLiteral("Marrowby"), QStringLiteral("Maplewick NH"));
+        entryRows(t, QStringLiteral("Software Engineer %1").arg(i + 1),
+                  QStringLiteral("August 2005 - Present"), QStringLiteral("Marrowby"),
+                  QStringLiteral("Maplewick NH"));
     t.rows.push_back(heading(QStringLiteral("EDUCATION")));
     entryRows(t, QStringLiteral("High School Diploma"), QStringLiteral("2000 to 2004"),
               QStringLiteral("Cedarbrook High School"), QStringLiteral("Cedarbrook NH"));
@@ -180,7 +194,9 @@ Document everyFeature() {
         for (bool on : {true, false}) {
             CharFormat c;
             c.*(f->member) = on;
-            flags.runs.push_back(Run{QString::fromLatin1(f->token) + (on ? QStringLiteral("+ ") : QStringLiteral("- ")), c});
+            flags.runs.push_back(Run{QString::fromLatin1(f->token) +
+                                         (on ? QStringLiteral("+ ") : QStringLiteral("- ")),
+                                     c});
         }
     }
     CharFormat other;
@@ -200,7 +216,8 @@ Document everyFeature() {
         p.format.leftIndent = 360;
         p.format.rightIndent = 180;
         p.format.firstLineIndent = int(a) % 2 ? -240 : 240;
-        p.format.lineSpacing = LineSpacing{a == Alignment::Right ? LineRule::Exact : LineRule::AtLeast, 300};
+        p.format.lineSpacing =
+            LineSpacing{a == Alignment::Right ? LineRule::Exact : LineRule::AtLeast, 300};
         p.runs.push_back(Run{QStringLiteral("Aligned\ttext with a\vline break"), {}});
         d.body.emplace_back(p);
     }
@@ -218,17 +235,19 @@ Document everyFeature() {
 
     // Characters XML 1.0 cannot hold, and other controls, mixed into text.
     Paragraph controls;
-    controls.runs.push_back(Run{QStringLiteral("bell\x07 nul") + QChar(0) + QStringLiteral(" esc\x1B del\x7F") +
-                                    QChar(0xFFFE) + QChar(0xD800) + QStringLiteral(" end ") + QString::fromUtf8("\xF0\x9F\x98\x80") +
-                                    QStringLiteral(" \x0C after page break"),
-                                {}});
+    controls.runs.push_back(
+        Run{QStringLiteral("bell\x07 nul") + QChar(0) + QStringLiteral(" esc\x1B del\x7F") +
+                QChar(0xFFFE) + QChar(0xD800) + QStringLiteral(" end ") +
+                QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral(" \x0C after page break"),
+            {}});
     d.body.emplace_back(controls);
 
     Table inner;
     inner.grid = {1500, 1500};
     inner.format.style = QStringLiteral("Table Grid");
     inner.rows.push_back(Row{{Cell::empty(1500), Cell::empty(1500)}, {}});
-    std::get<Paragraph>(inner.rows[0].cells[1].blocks[0]).runs.push_back(Run{QStringLiteral("inner"), {}});
+    std::get<Paragraph>(inner.rows[0].cells[1].blocks[0])
+        .runs.push_back(Run{QStringLiteral("inner"), {}});
 
     Table outer;
     outer.grid = {3000, 3000, 3000};
@@ -261,55 +280,69 @@ std::map<QString, QByteArray> partsOf(const QByteArray& package) {
     std::map<QString, QByteArray> out;
     engine::docx::PackageReader reader(package, engine::docx::ReadLimits{});
     for (const QString& name : reader.partNames())
-        if (std::optional<QByteArray> bytes = reader.read(name)) out[name] = *bytes;
+        if (std::optional<QByteArray> bytes = reader.read(name))
+            out[name] = *bytes;
     return out;
 }
 
 std::map<QString, QByteArray> partsOfFile(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return partsOf(f.readAll());
 }
 
 QByteArray makePackage(const std::vector<std::pair<QString, QByteArray>>& parts) {
     engine::docx::PackageWriter w;
-    for (const auto& [name, bytes] : parts) w.add(name, bytes);
+    for (const auto& [name, bytes] : parts)
+        w.add(name, bytes);
     return w.finish();
 }
 
 QByteArray documentXml(const QByteArray& body) {
-    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-                      "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-                      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
-                      "xmlns:w14=\"http://schemas.microsoft.com/office/word/2010/wordml\" "
-                      "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" mc:Ignorable=\"w14\">"
-                      "<w:body>") +
+    return QByteArray(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+               "<w:document "
+               "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+               "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+               "xmlns:w14=\"http://schemas.microsoft.com/office/word/2010/wordml\" "
+               "xmlns:mc=\"http://schemas.openxmlformats.org/markup-compatibility/2006\" "
+               "mc:Ignorable=\"w14\">"
+               "<w:body>") +
            body + "</w:body></w:document>";
 }
 
-QByteArray wordPackage(const QByteArray& body, const QByteArray& stylesXml, const QByteArray& numberingXml) {
+QByteArray wordPackage(const QByteArray& body, const QByteArray& stylesXml,
+                       const QByteArray& numberingXml) {
     const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    QByteArray docRels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    QByteArray docRels =
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     if (!stylesXml.isEmpty())
         docRels += "<Relationship Id=\"rId1\" Type=\"" + rel + "styles\" Target=\"styles.xml\"/>";
     if (!numberingXml.isEmpty())
-        docRels += "<Relationship Id=\"rId2\" Type=\"" + rel + "numbering\" Target=\"numbering.xml\"/>";
+        docRels +=
+            "<Relationship Id=\"rId2\" Type=\"" + rel + "numbering\" Target=\"numbering.xml\"/>";
     docRels += "</Relationships>";
     std::vector<std::pair<QString, QByteArray>> parts = {
         {QStringLiteral("[Content_Types].xml"),
          "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+         "<Default Extension=\"rels\" "
+         "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
          "<Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>"},
         {QStringLiteral("_rels/.rels"),
          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-         "<Relationship Id=\"rId1\" Type=\"" + rel + "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
+         "<Relationship Id=\"rId1\" Type=\"" +
+             rel + "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
         {QStringLiteral("word/document.xml"), documentXml(body)},
         {QStringLiteral("word/_rels/document.xml.rels"), docRels},
     };
     const QByteArray w = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
-    if (!stylesXml.isEmpty()) parts.push_back({QStringLiteral("word/styles.xml"), "<w:styles " + w + ">" + stylesXml + "</w:styles>"});
+    if (!stylesXml.isEmpty())
+        parts.push_back({QStringLiteral("word/styles.xml"),
+                         "<w:styles " + w + ">" + stylesXml + "</w:styles>"});
     if (!numberingXml.isEmpty())
-        parts.push_back({QStringLiteral("word/numbering.xml"), "<w:numbering " + w + ">" + numberingXml + "</w:numbering>"});
+        parts.push_back({QStringLiteral("word/numbering.xml"),
+                         "<w:numbering " + w + ">" + numberingXml + "</w:numbering>"});
     return makePackage(parts);
 }
 
@@ -321,7 +354,8 @@ std::unique_ptr<pugi::xml_document> parse(const QByteArray& xml) {
 
 std::vector<pugi::xml_node> all(pugi::xml_node root, const char* name) {
     std::vector<pugi::xml_node> out;
-    for (pugi::xpath_node n : root.select_nodes((QStringLiteral(".//") + QLatin1String(name)).toUtf8().constData()))
+    for (pugi::xpath_node n :
+         root.select_nodes((QStringLiteral(".//") + QLatin1String(name)).toUtf8().constData()))
         out.push_back(n.node());
     return out;
 }
@@ -334,16 +368,20 @@ int run(const QString& program, const QStringList& args, QByteArray* out, int ti
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    if (!p.waitForStarted(10000)) return -1;
+    if (!p.waitForStarted(10000))
+        return -1;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
         return -1;
     }
-    if (out) *out = p.readAll();
+    if (out)
+        *out = p.readAll();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-bool haveProgram(const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
+bool haveProgram(const QString& program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
 
 } // namespace docx_test

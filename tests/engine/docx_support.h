@@ -40,7 +40,8 @@ std::map<QString, QByteArray> partsOfFile(const QString& path);
 QByteArray makePackage(const std::vector<std::pair<QString, QByteArray>>& parts);
 /// A minimal Word package around the given parts' XML; styles and numbering are left out
 /// when empty. `body` is the content of w:body, with the w, r and w14 prefixes bound.
-QByteArray wordPackage(const QByteArray& body, const QByteArray& stylesXml = {}, const QByteArray& numberingXml = {});
+QByteArray wordPackage(const QByteArray& body, const QByteArray& stylesXml = {},
+                       const QByteArray& numberingXml = {});
 /// A w:document element around `body`.
 QByteArray documentXml(const QByteArray& body);
 
@@ -49,10 +50,12 @@ std::unique_ptr<pugi::xml_document> parse(const QByteArray& xml);
 /// Every element named `name` below `root`, in document order.
 std::vector<pugi::xml_node> all(pugi::xml_node root, const char* name);
 /// The part of a document as saved, parsed.
-std::unique_ptr<pugi::xml_document> savedPart(const engine::model::Document& doc, const QString& part);
+std::unique_ptr<pugi::xml_document> savedPart(const engine::model::Document& doc,
+                                              const QString& part);
 
 /// Runs a program; returns its exit code (-1 when it could not start) and its output.
-int run(const QString& program, const QStringList& args, QByteArray* out = nullptr, int timeoutMs = 120000);
+int run(const QString& program, const QStringList& args, QByteArray* out = nullptr,
+        int timeoutMs = 120000);
 bool haveProgram(const QString& program);
 
 } // namespace docx_test

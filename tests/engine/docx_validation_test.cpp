@@ -30,7 +30,7 @@ struct Saved {
 
 /// The documents under test, saved once for all checks.
 class SavedFiles {
-public:
+  public:
     static SavedFiles& get() {
         static SavedFiles files;
         return files;
@@ -38,10 +38,12 @@ public:
     const std::vector<Saved>& all() const { return saved_; }
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
 
-private:
+  private:
     SavedFiles() {
         add(QStringLiteral("blank"), Document(), QStringLiteral(".docx"));
-        for (int n : {0, 1, 2, 5}) add(QStringLiteral("resume%1").arg(n), docx_test::sampleResume(n), QStringLiteral(".docx"));
+        for (int n : {0, 1, 2, 5})
+            add(QStringLiteral("resume%1").arg(n), docx_test::sampleResume(n),
+                QStringLiteral(".docx"));
         add(QStringLiteral("every"), docx_test::everyFeature(), QStringLiteral(".docx"));
         // The temporary résumé carries a .doc name; its content is the same package.
         add(QStringLiteral("varlin12345678"), docx_test::sampleResume(2), QStringLiteral(".doc"));
@@ -58,15 +60,18 @@ private:
 };
 
 QString schemaDir() {
-    const QString root = QProcessEnvironment::systemEnvironment().value(QStringLiteral("QUILLORY_SOURCE_DIR"));
+    const QString root =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("QUILLORY_SOURCE_DIR"));
     const QString dir = QDir::cleanPath(root + QStringLiteral("/../shared/ooxml-schemas"));
     return !root.isEmpty() && QFile::exists(dir + QStringLiteral("/wml.xsd")) ? dir : QString();
 }
 
-#define REQUIRE_SCHEMAS()                                                                                   \
-    const QString schemas = schemaDir();                                                                    \
-    if (schemas.isEmpty()) GTEST_SKIP() << "OOXML schemas not found at $QUILLORY_SOURCE_DIR/../shared/ooxml-schemas"; \
-    if (!docx_test::haveProgram(QStringLiteral("xmllint"))) GTEST_SKIP() << "xmllint is not installed"
+#define REQUIRE_SCHEMAS()                                                                          \
+    const QString schemas = schemaDir();                                                           \
+    if (schemas.isEmpty())                                                                         \
+        GTEST_SKIP() << "OOXML schemas not found at $QUILLORY_SOURCE_DIR/../shared/ooxml-schemas"; \
+    if (!docx_test::haveProgram(QStringLiteral("xmllint")))                                        \
+    GTEST_SKIP() << "xmllint is not installed"
 
 /// Writes the parts of a saved file into `dir`, returning their paths by part name.
 std::map<QString, QString> unpack(const Saved& s, const QString& dir) {
@@ -75,7 +80,8 @@ std::map<QString, QString> unpack(const Saved& s, const QString& dir) {
         const QString path = dir + QLatin1Char('/') + s.name + QLatin1Char('/') + name;
         QDir().mkpath(QFileInfo(path).path());
         QFile f(path);
-        if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
         out[name] = path;
     }
     return out;
@@ -86,16 +92,22 @@ std::map<QString, QString> unpack(const Saved& s, const QString& dir) {
 QString xmllint(const QString& schema, const QStringList& files) {
     QByteArray out;
     const int rc = docx_test::run(QStringLiteral("xmllint"),
-                                  QStringList{QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schema} + files, &out);
-    if (rc == 0) return {};
+                                  QStringList{QStringLiteral("--noout"), QStringLiteral("--nonet"),
+                                              QStringLiteral("--schema"), schema} +
+                                      files,
+                                  &out);
+    if (rc == 0)
+        return {};
     QStringList problems;
     for (const QByteArray& line : out.split('\n'))
-        if (!line.isEmpty() && !line.endsWith(" validates") && !line.contains("Skipping import")) problems << QString::fromUtf8(line);
+        if (!line.isEmpty() && !line.endsWith(" validates") && !line.contains("Skipping import"))
+            problems << QString::fromUtf8(line);
     return problems.join(QLatin1Char('\n')) + QStringLiteral(" (exit %1)").arg(rc);
 }
 
-const QStringList kWordParts = {QStringLiteral("word/document.xml"), QStringLiteral("word/styles.xml"),
-                                QStringLiteral("word/numbering.xml"), QStringLiteral("word/settings.xml")};
+const QStringList kWordParts = {
+    QStringLiteral("word/document.xml"), QStringLiteral("word/styles.xml"),
+    QStringLiteral("word/numbering.xml"), QStringLiteral("word/settings.xml")};
 
 } // namespace
 
@@ -105,9 +117,11 @@ TEST(docx_schema, every_part_validates_against_the_transitional_schemas) {
     QStringList wml, types, rels;
     for (const Saved& s : SavedFiles::get().all()) {
         const auto parts = unpack(s, dir.path());
-        for (const QString& p : kWordParts) wml << parts.at(p);
+        for (const QString& p : kWordParts)
+            wml << parts.at(p);
         types << parts.at(QStringLiteral("[Content_Types].xml"));
-        rels << parts.at(QStringLiteral("_rels/.rels")) << parts.at(QStringLiteral("word/_rels/document.xml.rels"));
+        rels << parts.at(QStringLiteral("_rels/.rels"))
+             << parts.at(QStringLiteral("word/_rels/document.xml.rels"));
     }
     EXPECT_EQ(xmllint(schemas + QStringLiteral("/wml.xsd"), wml), QString());
     EXPECT_EQ(xmllint(schemas + QStringLiteral("/opc-contentTypes.xsd"), types), QString());
@@ -116,26 +130,33 @@ TEST(docx_schema, every_part_validates_against_the_transitional_schemas) {
 
 TEST(docx_schema, property_order_passes_the_stricter_check) {
     REQUIRE_SCHEMAS();
-    if (!docx_test::haveProgram(QStringLiteral("sed"))) GTEST_SKIP() << "sed is not installed";
+    if (!docx_test::haveProgram(QStringLiteral("sed")))
+        GTEST_SKIP() << "sed is not installed";
     // The variant that turns run and row properties from a choice into the declared
     // sequence, made as the schemas' README says, in a scratch folder.
     QTemporaryDir scratch;
     for (const QString& f : QDir(schemas).entryList({QStringLiteral("*.xsd")}))
         ASSERT_TRUE(QFile::copy(schemas + QLatin1Char('/') + f, scratch.filePath(f)));
     QByteArray ordered;
-    ASSERT_EQ(docx_test::run(QStringLiteral("sed"),
-                             {QStringLiteral("-e"),
-                              QStringLiteral("/<xsd:group name=\"EG_RPrBase\">/,/<\\/xsd:group>/{s/<xsd:choice>/<xsd:sequence>/;"
-                                             "s/<\\/xsd:choice>/<\\/xsd:sequence>/;s/\"\\/>/\" minOccurs=\"0\"\\/>/}"),
-                              QStringLiteral("-e"),
-                              QStringLiteral("s/<xsd:group ref=\"EG_RPrBase\" minOccurs=\"0\" maxOccurs=\"unbounded\"\\/>/"
-                                             "<xsd:group ref=\"EG_RPrBase\" minOccurs=\"0\"\\/>/"),
-                              QStringLiteral("-e"),
-                              QStringLiteral("/<xsd:complexType name=\"CT_TrPrBase\">/,/<\\/xsd:complexType>/{s/<xsd:choice "
-                                             "maxOccurs=\"unbounded\">/<xsd:sequence>/;s/<\\/xsd:choice>/<\\/xsd:sequence>/}"),
-                              schemas + QStringLiteral("/wml.xsd")},
-                             &ordered),
-              0);
+    ASSERT_EQ(
+        docx_test::run(
+            QStringLiteral("sed"),
+            {QStringLiteral("-e"),
+             QStringLiteral(
+                 "/<xsd:group "
+                 "name=\"EG_RPrBase\">/,/<\\/xsd:group>/{s/<xsd:choice>/<xsd:sequence>/;"
+                 "s/<\\/xsd:choice>/<\\/xsd:sequence>/;s/\"\\/>/\" minOccurs=\"0\"\\/>/}"),
+             QStringLiteral("-e"),
+             QStringLiteral(
+                 "s/<xsd:group ref=\"EG_RPrBase\" minOccurs=\"0\" maxOccurs=\"unbounded\"\\/>/"
+                 "<xsd:group ref=\"EG_RPrBase\" minOccurs=\"0\"\\/>/"),
+             QStringLiteral("-e"),
+             QStringLiteral(
+                 "/<xsd:complexType name=\"CT_TrPrBase\">/,/<\\/xsd:complexType>/{s/<xsd:choice "
+                 "maxOccurs=\"unbounded\">/<xsd:sequence>/;s/<\\/xsd:choice>/<\\/xsd:sequence>/}"),
+             schemas + QStringLiteral("/wml.xsd")},
+            &ordered),
+        0);
     ASSERT_TRUE(ordered.contains("<xsd:group ref=\"EG_RPrBase\" minOccurs=\"0\"/>"));
     QFile out(scratch.filePath(QStringLiteral("wml-ordered.xsd")));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -146,14 +167,16 @@ TEST(docx_schema, property_order_passes_the_stricter_check) {
     QStringList files;
     for (const Saved& s : SavedFiles::get().all()) {
         const auto parts = unpack(s, dir.path());
-        for (const QString& p : kWordParts) files << parts.at(p);
+        for (const QString& p : kWordParts)
+            files << parts.at(p);
     }
     EXPECT_EQ(xmllint(out.fileName(), files), QString());
 
     // The check itself catches a misplaced property.
     QFile bad(dir.filePath(QStringLiteral("bad.xml")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(docx_test::documentXml("<w:p><w:r><w:rPr><w:sz w:val=\"16\"/><w:b/></w:rPr><w:t>x</w:t></w:r></w:p>"));
+    bad.write(docx_test::documentXml(
+        "<w:p><w:r><w:rPr><w:sz w:val=\"16\"/><w:b/></w:rPr><w:t>x</w:t></w:r></w:p>"));
     bad.close();
     EXPECT_NE(xmllint(out.fileName(), {bad.fileName()}), QString());
 }
@@ -167,7 +190,8 @@ TEST(docx_schema, written_down_child_orders_agree_with_wml_xsd) {
         std::vector<std::string> out;
         for (const char* n : names) {
             pugi::xml_node def = xsd.document_element().find_child([&](pugi::xml_node c) {
-                return (std::string(c.name()) == "xsd:complexType" || std::string(c.name()) == "xsd:group") &&
+                return (std::string(c.name()) == "xsd:complexType" ||
+                        std::string(c.name()) == "xsd:group") &&
                        std::string(c.attribute("name").value()) == n;
             });
             EXPECT_TRUE(def) << n;
@@ -214,12 +238,18 @@ TEST(docx_schema, written_down_child_orders_agree_with_wml_xsd) {
 
 TEST(docx_libreoffice, every_saved_file_opens_and_shows_its_text) {
     for (const char* tool : {"soffice", "pdftotext", "pdfinfo"})
-        if (!docx_test::haveProgram(QString::fromLatin1(tool))) GTEST_SKIP() << tool << " is not installed";
+        if (!docx_test::haveProgram(QString::fromLatin1(tool)))
+            GTEST_SKIP() << tool << " is not installed";
     QTemporaryDir dir;
-    QStringList args = {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-                        QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                        QStringLiteral("--outdir"), dir.filePath(QStringLiteral("pdf"))};
-    for (const Saved& s : SavedFiles::get().all()) args << s.path;
+    QStringList args = {QStringLiteral("-env:UserInstallation=file://") +
+                            dir.filePath(QStringLiteral("profile")),
+                        QStringLiteral("--headless"),
+                        QStringLiteral("--convert-to"),
+                        QStringLiteral("pdf"),
+                        QStringLiteral("--outdir"),
+                        dir.filePath(QStringLiteral("pdf"))};
+    for (const Saved& s : SavedFiles::get().all())
+        args << s.path;
     QByteArray log;
     ASSERT_EQ(docx_test::run(QStringLiteral("soffice"), args, &log, 300000), 0) << log.constData();
 
@@ -227,24 +257,37 @@ TEST(docx_libreoffice, every_saved_file_opens_and_shows_its_text) {
         const QString pdf = dir.filePath(QStringLiteral("pdf/") + s.name + QStringLiteral(".pdf"));
         ASSERT_TRUE(QFile::exists(pdf)) << qPrintable(s.name) << "\n" << log.constData();
         QByteArray text, info;
-        ASSERT_EQ(docx_test::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &text), 0);
+        ASSERT_EQ(docx_test::run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &text),
+                  0);
         ASSERT_EQ(docx_test::run(QStringLiteral("pdfinfo"), {pdf}, &info), 0);
         const QString t = QString::fromUtf8(text);
-        if (s.name.startsWith(QLatin1String("resume")) || s.name == QLatin1String("varlin12345678") ||
-            s.name == QLatin1String("reopened")) {
-            for (const char* expected : {"Alex Morrow", "42 Juniper Lane, Cedarbrook NH 04417", "SKILLS/ABILITIES", "Photoshop",
-                                         "2 years of experience", "WORK HISTORY", "EDUCATION", "Cedarbrook High School, Cedarbrook NH"})
-                EXPECT_TRUE(t.contains(QLatin1String(expected))) << qPrintable(s.name) << ": " << expected << "\n" << text.constData();
+        if (s.name.startsWith(QLatin1String("resume")) ||
+            s.name == QLatin1String("varlin12345678") || s.name == QLatin1String("reopened")) {
+            for (const char* expected :
+                 {"Alex Morrow", "42 Juniper Lane, Cedarbrook NH 04417", "SKILLS/ABILITIES",
+                  "Photoshop", "2 years of experience", "WORK HISTORY", "EDUCATION",
+                  "Cedarbrook High School, Cedarbrook NH"})
+                EXPECT_TRUE(t.contains(QLatin1String(expected)))
+                    << qPrintable(s.name) << ": " << expected << "\n"
+                    << text.constData();
             // Title and dates share a line: the table's columns stand side by side.
-            EXPECT_TRUE(t.contains(QRegularExpression(QStringLiteral("High School Diploma +2000 to 2004")))) << qPrintable(s.name);
-            EXPECT_TRUE(info.contains("Pages:           1")) << qPrintable(s.name) << info.constData();
+            EXPECT_TRUE(
+                t.contains(QRegularExpression(QStringLiteral("High School Diploma +2000 to 2004"))))
+                << qPrintable(s.name);
+            EXPECT_TRUE(info.contains("Pages:           1"))
+                << qPrintable(s.name) << info.constData();
             EXPECT_TRUE(info.contains("612 x 792 pts (letter)")) << info.constData();
         } else if (s.name == QLatin1String("every")) {
-            for (const char* expected : {"Every feature", "underlined red", "spanning", "inner", "centred", "Level 9", "A bullet"})
-                EXPECT_TRUE(t.contains(QLatin1String(expected))) << expected << "\n" << text.constData();
-            EXPECT_TRUE(info.contains(QByteArray("841.89 x 595.304 pts (A4)"))) << info.constData(); // landscape
+            for (const char* expected : {"Every feature", "underlined red", "spanning", "inner",
+                                         "centred", "Level 9", "A bullet"})
+                EXPECT_TRUE(t.contains(QLatin1String(expected))) << expected << "\n"
+                                                                 << text.constData();
+            EXPECT_TRUE(info.contains(QByteArray("841.89 x 595.304 pts (A4)")))
+                << info.constData(); // landscape
         } else {
-            EXPECT_TRUE(info.contains("Pages:           1")) << qPrintable(s.name) << info.constData();
+            EXPECT_TRUE(info.contains("Pages:           1"))
+                << qPrintable(s.name) << info.constData();
         }
     }
 }
@@ -291,10 +334,14 @@ QJsonArray tableJson(const Table& t) {
             QStringList texts;
             QJsonArray nested;
             for (const Block& b : c.blocks) {
-                if (const Paragraph* p = std::get_if<Paragraph>(&b)) texts << pythonText(*p);
-                else nested.append(tableJson(std::get<Table>(b)));
+                if (const Paragraph* p = std::get_if<Paragraph>(&b))
+                    texts << pythonText(*p);
+                else
+                    nested.append(tableJson(std::get<Table>(b)));
             }
-            cells.append(QJsonObject{{"span", c.format.gridSpan}, {"text", texts.join(QLatin1Char('\n'))}, {"tables", nested}});
+            cells.append(QJsonObject{{"span", c.format.gridSpan},
+                                     {"text", texts.join(QLatin1Char('\n'))},
+                                     {"tables", nested}});
         }
         rows.append(cells);
     }
@@ -309,11 +356,13 @@ QJsonObject expectedJson(const Document& d, bool withParagraphs) {
             tables.append(tableJson(*t));
         } else {
             const Paragraph& p = std::get<Paragraph>(b);
-            paragraphs.append(QJsonArray{pythonText(p), p.format.list ? QJsonValue(p.format.list->listId) : QJsonValue()});
+            paragraphs.append(QJsonArray{
+                pythonText(p), p.format.list ? QJsonValue(p.format.list->listId) : QJsonValue()});
         }
     }
     QJsonObject o{{"tables", tables}, {"title", d.info.title}};
-    if (withParagraphs) o.insert(QStringLiteral("paragraphs"), paragraphs);
+    if (withParagraphs)
+        o.insert(QStringLiteral("paragraphs"), paragraphs);
     return o;
 }
 
@@ -321,7 +370,8 @@ QJsonObject expectedJson(const Document& d, bool withParagraphs) {
 
 TEST(docx_python_docx, reads_the_same_tables_paragraphs_and_lists) {
     const QString python = QStringLiteral("/usr/bin/python3");
-    if (!QFile::exists(python) || docx_test::run(python, {QStringLiteral("-c"), QStringLiteral("import docx")}) != 0)
+    if (!QFile::exists(python) ||
+        docx_test::run(python, {QStringLiteral("-c"), QStringLiteral("import docx")}) != 0)
         GTEST_SKIP() << "python3-docx is not installed";
     QTemporaryDir dir;
     QFile script(dir.filePath(QStringLiteral("read.py")));
@@ -330,21 +380,25 @@ TEST(docx_python_docx, reads_the_same_tables_paragraphs_and_lists) {
     script.close();
     for (const Saved& s : SavedFiles::get().all()) {
         QByteArray out;
-        ASSERT_EQ(docx_test::run(python, {script.fileName(), s.path}, &out), 0) << qPrintable(s.name) << out.constData();
+        ASSERT_EQ(docx_test::run(python, {script.fileName(), s.path}, &out), 0)
+            << qPrintable(s.name) << out.constData();
         QJsonObject got = QJsonDocument::fromJson(out).object();
         // Control characters in body text are dropped on saving; compare body paragraphs of
         // the documents that have none.
         const bool withParagraphs = s.name != QLatin1String("every");
-        if (!withParagraphs) got.remove(QStringLiteral("paragraphs"));
+        if (!withParagraphs)
+            got.remove(QStringLiteral("paragraphs"));
         const QJsonObject expected = expectedJson(s.doc, withParagraphs);
-        EXPECT_EQ(got, expected) << qPrintable(s.name) << "\npython-docx: " << out.constData() << "\nmodel: "
-                                 << QJsonDocument(expected).toJson(QJsonDocument::Compact).constData();
+        EXPECT_EQ(got, expected)
+            << qPrintable(s.name) << "\npython-docx: " << out.constData()
+            << "\nmodel: " << QJsonDocument(expected).toJson(QJsonDocument::Compact).constData();
     }
 }
 
 TEST(docx_python_docx, our_reader_and_python_docx_agree_on_a_file_python_docx_wrote) {
     const QString python = QStringLiteral("/usr/bin/python3");
-    if (!QFile::exists(python) || docx_test::run(python, {QStringLiteral("-c"), QStringLiteral("import docx")}) != 0)
+    if (!QFile::exists(python) ||
+        docx_test::run(python, {QStringLiteral("-c"), QStringLiteral("import docx")}) != 0)
         GTEST_SKIP() << "python3-docx is not installed";
     // python-docx's own template is an ordinary Word file with a theme, latent styles and
     // many styles this engine does not write.
@@ -367,7 +421,8 @@ d.core_properties.title = 'From python'
 d.save(sys.argv[1])
 )PY");
     QByteArray out;
-    ASSERT_EQ(docx_test::run(python, {QStringLiteral("-c"), code, path}, &out), 0) << out.constData();
+    ASSERT_EQ(docx_test::run(python, {QStringLiteral("-c"), code, path}, &out), 0)
+        << out.constData();
     const Document d = docx::load(path);
     EXPECT_EQ(d.info.title, QStringLiteral("From python"));
     ASSERT_GE(d.body.size(), 5u);

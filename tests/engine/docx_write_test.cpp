@@ -18,11 +18,14 @@ using docx_test::savedPart;
 
 namespace {
 
-std::string attr(pugi::xml_node n, const char* name) { return n.attribute(name).value(); }
+std::string attr(pugi::xml_node n, const char* name) {
+    return n.attribute(name).value();
+}
 
 QString runText(pugi::xml_node root) {
     QString s;
-    for (pugi::xml_node t : all(root, "w:t")) s += QString::fromUtf8(t.text().get());
+    for (pugi::xml_node t : all(root, "w:t"))
+        s += QString::fromUtf8(t.text().get());
     return s;
 }
 
@@ -47,7 +50,8 @@ TEST(docx_styles, defaults_are_those_of_a_new_word_document) {
     EXPECT_EQ(attr(rPr.child("w:rFonts"), "w:ascii"), "Calibri");
     EXPECT_EQ(attr(rPr.child("w:rFonts"), "w:hAnsi"), "Calibri");
     EXPECT_EQ(attr(rPr.child("w:sz"), "w:val"), "22");
-    const pugi::xml_node spacing = root.child("w:docDefaults").child("w:pPrDefault").child("w:pPr").child("w:spacing");
+    const pugi::xml_node spacing =
+        root.child("w:docDefaults").child("w:pPrDefault").child("w:pPr").child("w:spacing");
     EXPECT_EQ(attr(spacing, "w:after"), "160");
     EXPECT_EQ(attr(spacing, "w:line"), "259");
     EXPECT_EQ(attr(spacing, "w:lineRule"), "auto");
@@ -93,7 +97,8 @@ TEST(docx_styles, style_references_resolve_and_ids_are_unique) {
             for (pugi::xml_node n : all(root->document_element(), ref))
                 EXPECT_TRUE(ids.contains(QString::fromUtf8(n.attribute("w:val").value()).toLower()))
                     << ref << " " << n.attribute("w:val").value();
-    EXPECT_EQ(all(document->document_element(), "w:pStyle").size(), 1u) << "only Heading 1 resolves";
+    EXPECT_EQ(all(document->document_element(), "w:pStyle").size(), 1u)
+        << "only Heading 1 resolves";
 }
 
 TEST(docx_styles, builtin_names_map_both_ways) {
@@ -118,7 +123,8 @@ TEST(docx_numbering, my_list_bullet_is_wingdings_f0a7) {
     EXPECT_EQ(attr(abstract.child("w:name"), "w:val"), "my list");
     const pugi::xml_node lvl = abstract.find_child_by_attribute("w:lvl", "w:ilvl", "0");
     EXPECT_EQ(attr(lvl.child("w:numFmt"), "w:val"), "bullet");
-    EXPECT_EQ(QString::fromUtf8(lvl.child("w:lvlText").attribute("w:val").value()), QString(QChar(0xF0A7)));
+    EXPECT_EQ(QString::fromUtf8(lvl.child("w:lvlText").attribute("w:val").value()),
+              QString(QChar(0xF0A7)));
     EXPECT_EQ(attr(lvl.child("w:rPr").child("w:rFonts"), "w:ascii"), "Wingdings");
     EXPECT_EQ(attr(lvl.child("w:rPr").child("w:rFonts"), "w:hAnsi"), "Wingdings");
     EXPECT_EQ(attr(lvl.child("w:pPr").child("w:ind"), "w:left"), "720");
@@ -133,7 +139,8 @@ TEST(docx_numbering, my_list_bullet_is_wingdings_f0a7) {
     // All abstract numberings come before the lists.
     bool seenNum = false;
     for (pugi::xml_node c : root.children()) {
-        if (std::string(c.name()) == "w:num") seenNum = true;
+        if (std::string(c.name()) == "w:num")
+            seenNum = true;
         if (std::string(c.name()) == "w:abstractNum") {
             EXPECT_FALSE(seenNum);
         }
@@ -155,7 +162,8 @@ TEST(docx_numbering, list_references_resolve_or_are_left_out) {
     auto numbering = docx_test::parse(parts.at("word/numbering.xml"));
     auto document = docx_test::parse(parts.at("word/document.xml"));
     QSet<QString> numIds;
-    for (pugi::xml_node n : all(numbering->document_element(), "w:num")) numIds.insert(QString::fromUtf8(attr(n, "w:numId").c_str()));
+    for (pugi::xml_node n : all(numbering->document_element(), "w:num"))
+        numIds.insert(QString::fromUtf8(attr(n, "w:numId").c_str()));
     EXPECT_EQ(numIds, QSet<QString>{QStringLiteral("1")});
     int zero = 0;
     for (pugi::xml_node n : all(document->document_element(), "w:numId")) {
@@ -170,10 +178,13 @@ TEST(docx_numbering, list_references_resolve_or_are_left_out) {
 }
 
 TEST(docx_settings, compatibility_mode_15_and_half_inch_tabs) {
-    auto settings = docx_test::parse(docx_test::partsOf(docx::toPackage(Document()))["word/settings.xml"]);
+    auto settings =
+        docx_test::parse(docx_test::partsOf(docx::toPackage(Document()))["word/settings.xml"]);
     const pugi::xml_node root = settings->document_element();
     EXPECT_EQ(attr(root.child("w:defaultTabStop"), "w:val"), "720");
-    const pugi::xml_node mode = root.child("w:compat").find_child_by_attribute("w:compatSetting", "w:name", "compatibilityMode");
+    const pugi::xml_node mode =
+        root.child("w:compat")
+            .find_child_by_attribute("w:compatSetting", "w:name", "compatibilityMode");
     EXPECT_EQ(attr(mode, "w:val"), "15");
 }
 
@@ -181,7 +192,8 @@ TEST(docx_document, every_row_cannot_split) {
     auto document = savedPart(docx_test::sampleResume(5), "word/document.xml");
     const auto rows = all(document->document_element(), "w:tr");
     ASSERT_EQ(rows.size(), 17u);
-    for (pugi::xml_node tr : rows) EXPECT_TRUE(tr.child("w:trPr").child("w:cantSplit"));
+    for (pugi::xml_node tr : rows)
+        EXPECT_TRUE(tr.child("w:trPr").child("w:cantSplit"));
 }
 
 TEST(docx_document, every_cell_and_the_body_end_with_a_paragraph) {
@@ -197,7 +209,8 @@ TEST(docx_document, every_cell_and_the_body_end_with_a_paragraph) {
     auto document = savedPart(d, "word/document.xml");
     const auto cells = all(document->document_element(), "w:tc");
     ASSERT_GT(cells.size(), 5u);
-    for (pugi::xml_node tc : cells) EXPECT_STREQ(tc.last_child().name(), "w:p");
+    for (pugi::xml_node tc : cells)
+        EXPECT_STREQ(tc.last_child().name(), "w:p");
     const pugi::xml_node body = document->document_element().child("w:body");
     EXPECT_STREQ(body.last_child().name(), "w:sectPr");
     EXPECT_STREQ(body.last_child().previous_sibling().name(), "w:p");
@@ -211,7 +224,8 @@ TEST(docx_document, section_has_page_size_and_margins) {
     EXPECT_EQ(attr(sect.child("w:pgSz"), "w:w"), "12240");
     EXPECT_EQ(attr(sect.child("w:pgSz"), "w:h"), "15840");
     EXPECT_FALSE(sect.child("w:pgSz").attribute("w:orient"));
-    for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"}) EXPECT_EQ(attr(sect.child("w:pgMar"), side), "1440");
+    for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"})
+        EXPECT_EQ(attr(sect.child("w:pgMar"), side), "1440");
 
     auto every = savedPart(docx_test::everyFeature(), "word/document.xml");
     sect = every->document_element().child("w:body").child("w:sectPr");
@@ -228,11 +242,15 @@ TEST(docx_document, characters_xml_cannot_hold_never_reach_the_file) {
     for (const auto& [name, bytes] : docx_test::partsOf(docx::toPackage(d))) {
         pugi::xml_document x;
         EXPECT_TRUE(x.load_buffer(bytes.constData(), size_t(bytes.size()))) << qPrintable(name);
-        for (char c : bytes) EXPECT_FALSE(uint8_t(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') << qPrintable(name);
-        EXPECT_FALSE(bytes.contains("\xC2\x9F") || bytes.contains("\xEF\xBF\xBE")) << qPrintable(name);
+        for (char c : bytes)
+            EXPECT_FALSE(uint8_t(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                << qPrintable(name);
+        EXPECT_FALSE(bytes.contains("\xC2\x9F") || bytes.contains("\xEF\xBF\xBE"))
+            << qPrintable(name);
     }
     const QString text = runText(savedPart(d, "word/document.xml")->document_element());
-    EXPECT_TRUE(text.contains(QStringLiteral("bell nul esc del end ") + QString::fromUtf8("\xF0\x9F\x98\x80")));
+    EXPECT_TRUE(text.contains(QStringLiteral("bell nul esc del end ") +
+                              QString::fromUtf8("\xF0\x9F\x98\x80")));
 }
 
 TEST(docx_document, tabs_and_breaks_become_their_elements) {
@@ -242,18 +260,21 @@ TEST(docx_document, tabs_and_breaks_become_their_elements) {
     QStringList seq;
     for (pugi::xml_node c : r.children()) {
         QString item = QString::fromUtf8(c.name());
-        if (c.attribute("w:type")) item += QLatin1Char('=') + QString::fromUtf8(c.attribute("w:type").value());
-        if (std::string(c.name()) == "w:t") item += QLatin1Char(':') + QString::fromUtf8(c.text().get());
+        if (c.attribute("w:type"))
+            item += QLatin1Char('=') + QString::fromUtf8(c.attribute("w:type").value());
+        if (std::string(c.name()) == "w:t")
+            item += QLatin1Char(':') + QString::fromUtf8(c.text().get());
         seq << item;
     }
-    EXPECT_EQ(seq, (QStringList{"w:t:a", "w:tab", "w:t:b", "w:br", "w:t:c", "w:br=page", "w:t:d", "w:br", "w:t:e",
-                                "w:br", "w:t:f"}));
+    EXPECT_EQ(seq, (QStringList{"w:t:a", "w:tab", "w:t:b", "w:br", "w:t:c", "w:br=page", "w:t:d",
+                                "w:br", "w:t:e", "w:br", "w:t:f"}));
 }
 
 TEST(docx_document, outer_spaces_are_marked_to_be_kept) {
-    auto doc = savedPart(withBody({textPara(QStringLiteral(" lead")), textPara(QStringLiteral("inner space")),
-                                   textPara(QStringLiteral("trail\u00A0"))}),
-                         "word/document.xml");
+    auto doc = savedPart(
+        withBody({textPara(QStringLiteral(" lead")), textPara(QStringLiteral("inner space")),
+                  textPara(QStringLiteral("trail\u00A0"))}),
+        "word/document.xml");
     const auto ts = all(doc->document_element(), "w:t");
     ASSERT_EQ(ts.size(), 3u);
     EXPECT_STREQ(ts[0].attribute("xml:space").value(), "preserve");
@@ -277,7 +298,8 @@ TEST(docx_document, explicit_off_flags_are_written_as_off) {
     Paragraph p;
     p.runs.push_back(model::Run{QStringLiteral("x"), f});
     auto doc = savedPart(withBody({p}), "word/document.xml");
-    const pugi::xml_node rPr = doc->document_element().child("w:body").child("w:p").child("w:r").child("w:rPr");
+    const pugi::xml_node rPr =
+        doc->document_element().child("w:body").child("w:p").child("w:r").child("w:rPr");
     EXPECT_EQ(attr(rPr.child("w:b"), "w:val"), "0");
     EXPECT_EQ(attr(rPr.child("w:bCs"), "w:val"), "0");
     EXPECT_FALSE(rPr.child("w:i").attribute("w:val"));
@@ -287,9 +309,10 @@ TEST(docx_document, explicit_off_flags_are_written_as_off) {
 TEST(docx_tables, short_rows_are_completed_and_long_rows_widen_the_grid) {
     Table t;
     t.grid = {1000, 1000, 1000};
-    t.rows.push_back(Row{{Cell::empty(1000)}, {}});                                         // one of three columns
-    t.rows.push_back(Row{{Cell::empty(2000, 2), Cell::empty(1000), Cell::empty(1500)}, {}}); // four columns
-    t.rows.push_back(Row{{}, {}});                                                          // no cells at all
+    t.rows.push_back(Row{{Cell::empty(1000)}, {}}); // one of three columns
+    t.rows.push_back(
+        Row{{Cell::empty(2000, 2), Cell::empty(1000), Cell::empty(1500)}, {}}); // four columns
+    t.rows.push_back(Row{{}, {}});                                              // no cells at all
     auto doc = savedPart(withBody({t, Paragraph{}}), "word/document.xml");
     const pugi::xml_node tbl = doc->document_element().child("w:body").child("w:tbl");
     const auto cols = all(tbl, "w:gridCol");
@@ -314,7 +337,8 @@ TEST(docx_tables, style_look_heights_and_alignment) {
     const auto tables = all(doc->document_element(), "w:tbl");
     ASSERT_EQ(tables.size(), 2u);
     const pugi::xml_node outer = tables[0], inner = tables[1];
-    EXPECT_FALSE(outer.child("w:tblPr").child("w:tblStyle")) << "the default table style is implied";
+    EXPECT_FALSE(outer.child("w:tblPr").child("w:tblStyle"))
+        << "the default table style is implied";
     EXPECT_EQ(attr(inner.child("w:tblPr").child("w:tblStyle"), "w:val"), "TableGrid");
     const pugi::xml_node look = outer.child("w:tblPr").child("w:tblLook");
     EXPECT_EQ(attr(look, "w:val"), "0340"); // lastRow 0x40, lastColumn 0x100, noHBand 0x200
@@ -340,14 +364,17 @@ TEST(docx_package, every_part_has_a_content_type_and_every_relationship_resolves
     for (pugi::xml_node o : types->document_element().children("Override"))
         overrides.insert(QString::fromUtf8(o.attribute("PartName").value()));
     for (const auto& [name, bytes] : parts) {
-        if (!name.endsWith(QLatin1String(".rels")) && name != QLatin1String("[Content_Types].xml")) {
+        if (!name.endsWith(QLatin1String(".rels")) &&
+            name != QLatin1String("[Content_Types].xml")) {
             EXPECT_TRUE(overrides.contains(QLatin1Char('/') + name)) << qPrintable(name);
         }
     }
-    for (const QString& o : overrides) EXPECT_TRUE(parts.count(o.mid(1))) << qPrintable(o);
+    for (const QString& o : overrides)
+        EXPECT_TRUE(parts.count(o.mid(1))) << qPrintable(o);
 
     for (const auto& [source, rels] : {std::pair{QString(), QStringLiteral("_rels/.rels")},
-                                       std::pair{QStringLiteral("word/document.xml"), QStringLiteral("word/_rels/document.xml.rels")}}) {
+                                       std::pair{QStringLiteral("word/document.xml"),
+                                                 QStringLiteral("word/_rels/document.xml.rels")}}) {
         const auto list = docx::parseRelationships(parts.at(rels));
         EXPECT_FALSE(list.empty());
         for (const docx::Relationship& r : list)
@@ -361,23 +388,30 @@ TEST(docx_package, the_same_document_gives_the_same_bytes) {
 }
 
 TEST(docx_package, relationship_targets_resolve_like_paths) {
-    EXPECT_EQ(docx::resolveTarget(QStringLiteral("word/document.xml"), QStringLiteral("styles.xml")),
-              QStringLiteral("word/styles.xml"));
-    EXPECT_EQ(docx::resolveTarget(QStringLiteral("word/document.xml"), QStringLiteral("../customXml/item1.xml")),
+    EXPECT_EQ(
+        docx::resolveTarget(QStringLiteral("word/document.xml"), QStringLiteral("styles.xml")),
+        QStringLiteral("word/styles.xml"));
+    EXPECT_EQ(docx::resolveTarget(QStringLiteral("word/document.xml"),
+                                  QStringLiteral("../customXml/item1.xml")),
               QStringLiteral("customXml/item1.xml"));
-    EXPECT_EQ(docx::resolveTarget(QString(), QStringLiteral("/word/document.xml")), QStringLiteral("word/document.xml"));
-    EXPECT_EQ(docx::resolveTarget(QStringLiteral("a/b.xml"), QStringLiteral("../../../x.xml")), QStringLiteral("x.xml"));
-    EXPECT_EQ(docx::relationshipsPartOf(QStringLiteral("word/document.xml")), QStringLiteral("word/_rels/document.xml.rels"));
+    EXPECT_EQ(docx::resolveTarget(QString(), QStringLiteral("/word/document.xml")),
+              QStringLiteral("word/document.xml"));
+    EXPECT_EQ(docx::resolveTarget(QStringLiteral("a/b.xml"), QStringLiteral("../../../x.xml")),
+              QStringLiteral("x.xml"));
+    EXPECT_EQ(docx::relationshipsPartOf(QStringLiteral("word/document.xml")),
+              QStringLiteral("word/_rels/document.xml.rels"));
     EXPECT_EQ(docx::relationshipsPartOf(QString()), QStringLiteral("_rels/.rels"));
 }
 
 TEST(docx_child_order, children_land_in_schema_order_whatever_the_call_order) {
     pugi::xml_document doc;
     pugi::xml_node rPr = doc.append_child("w:rPr");
-    for (const char* name : {"w:vertAlign", "w:sz", "w:b", "w:rFonts", "w:color", "w:i"}) docx::xml::child(rPr, name);
+    for (const char* name : {"w:vertAlign", "w:sz", "w:b", "w:rFonts", "w:color", "w:i"})
+        docx::xml::child(rPr, name);
     docx::xml::child(rPr, "w:b"); // already there: not added twice
     QStringList order;
-    for (pugi::xml_node c : rPr.children()) order << QString::fromUtf8(c.name());
+    for (pugi::xml_node c : rPr.children())
+        order << QString::fromUtf8(c.name());
     EXPECT_EQ(order, (QStringList{"w:rFonts", "w:b", "w:i", "w:color", "w:sz", "w:vertAlign"}));
 
     pugi::xml_node tabs = doc.append_child("w:lvl");
@@ -386,6 +420,7 @@ TEST(docx_child_order, children_land_in_schema_order_whatever_the_call_order) {
     docx::xml::addChild(tabs, "w:start");
     docx::xml::addChild(tabs, "w:custom"); // unknown names go last
     order.clear();
-    for (pugi::xml_node c : tabs.children()) order << QString::fromUtf8(c.name());
+    for (pugi::xml_node c : tabs.children())
+        order << QString::fromUtf8(c.name());
     EXPECT_EQ(order, (QStringList{"w:start", "w:start", "w:rPr", "w:custom"}));
 }
