@@ -68,7 +68,12 @@ QFont layoutFont(const QString& family, int halfPoints, bool bold, bool italic) 
     f.setItalic(italic);
     f.setKerning(false);
     f.setHintingPreference(QFont::PreferNoHinting);
-    f.setStyleStrategy(QFont::PreferOutline);
+    // Word draws no ligatures unless told to; shaping stays on where a script needs it, and
+    // for symbol faces, whose characters only map to glyphs through shaping.
+    const bool symbol = f.family().compare(QLatin1String("Wingdings"), Qt::CaseInsensitive) == 0 ||
+                        f.family().compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0 ||
+                        f.family().compare(QLatin1String("Webdings"), Qt::CaseInsensitive) == 0;
+    f.setStyleStrategy(symbol ? QFont::PreferOutline : QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
     return f;
 }
 

@@ -13,3 +13,8 @@ if(TARGET engine_render)
   add_quillory_test(render_tests SOURCES layout_test_main.cpp render_page_test.cpp render_pdf_test.cpp
     LIBS engine_render)
 endif()
+# LibreOffice's reading of the generator's saved résumés against the engine's own PDF.
+if(TARGET engine_layout_services AND TARGET engine_docx AND TARGET wordgen)
+  add_quillory_test(fidelity_tests SOURCES layout_test_main.cpp fidelity_support.cpp fidelity_resume_test.cpp
+    LIBS engine_layout_services wordgen)
+endif()
