@@ -3,6 +3,8 @@
 #include "wordgen/WordChecks.h"
 #include "wordgen/ole/registry.h"
 
+#include <algorithm>
+
 namespace quillory {
 
 using ole::Bool;
@@ -103,8 +105,7 @@ void buildTable(GenerationRun& run, const ResumeSource& source) {
         const Object sel = run.selection();
         run.table = run.word.get(S("ActiveDocument"))
                         .get(S("Tables"))
-                        .call(S("Add"), {sel.value(S("Range")),
-                                         I4(source.workHistoryRowCount() + 8), I2(3),
+                        .call(S("Add"), {sel.value(S("Range")), I4(tableRowCount(source.workHistoryRowCount())), I2(3),
                                          I4(wdWord9TableBehavior), I4(wdAutoFitFixed)})
                         .toObject();
     });
@@ -286,6 +287,10 @@ void typeEducation(GenerationRun& run, const ResumeSource& source) {
 
 Object GenerationRun::selection() const {
     return document.get(S("ActiveWindow")).get(S("Selection"));
+}
+
+int tableRowCount(int workEntries) {
+    return std::max(workEntries + 8, 2 * workEntries + 7);
 }
 
 int abilityLineBreaks(const QString& abilities) {

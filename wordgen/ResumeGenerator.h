@@ -36,6 +36,13 @@ void GenerateResume(const ResumeSource& source, const FinishGeneration& finish =
 // The stages up to the finished document; false when the user declined to go on.
 bool BuildResumeDocument(GenerationRun& run, const ResumeSource& source);
 
+// Rows the table is created with for `workEntries` entries: n + 8, but at least the 2n + 7
+// rows the résumé uses. A row appended from the last cell copies the last row, its cells
+// and the format of their marks: from two entries on, the education rows would be appended
+// from the merged EDUCATION heading (single merged cells) or from the bold degree row (a
+// bold school line). Creating them with the table avoids both.
+int tableRowCount(int workEntries);
+
 // The value passed to MoveUp for an abilities text: the number of CR LF pairs in it, or -1
 // for the empty text.
 int abilityLineBreaks(const QString& abilities);

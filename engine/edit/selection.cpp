@@ -384,6 +384,11 @@ void Selection::applyFont(const CharFormat& delta) {
     if (e.isEmpty()) {
         if (!pending_) pending_ = CharFormat{};
         pending_->overlay(delta);
+        // In an empty paragraph the mark takes the format too, as Word does, so the
+        // paragraph's line is measured in the new font whatever is typed into it.
+        const Pos at = typingPosition(*doc_, sanitized(*doc_, active_));
+        if (paragraphAt(*doc_, at).textLength() == 0)
+            changeParagraphs(*doc_, extentOf(*doc_, at, at), [&](Paragraph& p) { p.markFormat.overlay(delta); });
         return;
     }
     applyCharFormat(*doc_, e, delta);

@@ -103,3 +103,17 @@ TEST(edit_format, remove_numbers_overrides_a_numbered_style) {
     EXPECT_EQ(full(d), QStringLiteral("P{list=0 style=Listed}\"a\"¶"));
     EXPECT_EQ(d.listLevel(d.effectiveParaFormat(para(d, 0))), nullptr);
 }
+
+TEST(edit_format, font_on_an_insertion_point_formats_the_mark_only_of_an_empty_paragraph) {
+    Document d = doc("¶ \"ab\"¶");
+    Selection s(d);
+    place(s, 0);
+    s.applyFont(cf("font=Tahoma sz=8"));
+    s.typeText(QStringLiteral("x"));
+    // The empty paragraph's mark took the font, so its line is measured in it; the mark of
+    // a paragraph with text keeps its own format.
+    place(s, 4);
+    s.applyFont(cf("b"));
+    EXPECT_EQ(full(d), QStringLiteral("<font=Tahoma sz=8>\"x\"¶<font=Tahoma sz=8> \"ab\"¶"));
+    EXPECT_EQ(s.font().bold, true);
+}

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <algorithm>
 // The résumé generator's exact sequence of late-bound calls (table, header, skills, work
 // history, education), replayed on whatever "Word.Application" is registered. Used by the
 // engine's replay tests and benchmarks to check the engine against its one real caller.
@@ -85,7 +87,7 @@ inline Built buildResume(const ResumeData& r) {
     trap(106, [&] {
         table = b.word.get(QStringLiteral("ActiveDocument"))
                     .get(QStringLiteral("Tables"))
-                    .call(QStringLiteral("Add"), {sel().value(QStringLiteral("Range")), I4(n + 8), I2(3), I4(1), I4(0)})
+                    .call(QStringLiteral("Add"), {sel().value(QStringLiteral("Range")), I4(std::max(n + 8, 2 * n + 7)), I2(3), I4(1), I4(0)})
                     .toObject();
     });
     const int16_t widths[] = {30, 200, 200};

@@ -10,6 +10,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace quillory;
@@ -103,7 +105,7 @@ Expect expectedStart(int workRows, const QString& header) {
     Expect e;
     e.add("call Application.Documents.Add()");
     e.add(QString("call Application.ActiveDocument.Tables.Add(Object Selection.Range, I4 %1, I2 3, I4 1, I4 0)")
-              .arg(workRows + 8));
+              .arg(std::max(workRows + 8, 2 * workRows + 7)));
     e.add("put Table.Columns(1).Width = I2 30");
     e.add("put Table.Columns(2).Width = I2 200");
     e.add("put Table.Columns(3).Width = I2 200");
@@ -235,6 +237,8 @@ TEST_F(GeneratorCalls, three_work_entries_size_the_table_and_the_trailing_row_he
     GenerateResume(s);
     expectSameCalls(actions(), expectedCalls(s));
     EXPECT_TRUE(actions().contains("put Table.Rows(10).Height = I2 20"));
+    // The table holds every row the résumé uses: none is appended from a heading row.
+    EXPECT_TRUE(log->linesContaining("Tables.Add(")[0].contains("I4 13, I2 3"));
     EXPECT_TRUE(actions().contains("call Selection.TypeText(String \", \")"));
 }
 
