@@ -18,3 +18,7 @@ if(TARGET engine_layout_services AND TARGET engine_docx AND TARGET wordgen)
   add_quillory_test(fidelity_tests SOURCES layout_test_main.cpp fidelity_support.cpp fidelity_resume_test.cpp
     LIBS engine_layout_services wordgen)
 endif()
+if(TARGET engine_layout_services AND TARGET engine_docx AND TARGET wordgen)
+  add_quillory_test(render_services_tests SOURCES layout_test_main.cpp render_services_test.cpp
+    LIBS engine_layout_services wordgen)
+endif()
