@@ -28,7 +28,8 @@ QString qtNameFilters(const QString& commonDialogFilter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
+        const QString patterns = parts[i + 1]
+                                     .split(QLatin1Char(';'), Qt::SkipEmptyParts)
                                      .replaceInStrings(QStringLiteral(" "), QString())
                                      .join(QLatin1Char(' '));
         if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
@@ -49,4 +50,4 @@ void CommonDialog::ShowSave() {
     FileName = chooser.chooseSaveFile(owner_, DialogTitle, qtNameFilters(Filter), FileName);
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -12,7 +12,7 @@ class QWidget;
 namespace quillory {
 
 class SaveFileChooser {
-public:
+  public:
     virtual ~SaveFileChooser() = default;
     // Asks for a file to save; `filter` is in Qt's form ("Word Files (*.doc)"). Returns the
     // full path, or the empty string when the user cancels.
@@ -24,7 +24,7 @@ public:
 // without an extension stays so), and no overwrite question of its own (the save command
 // asks its own).
 class QtSaveFileChooser final : public SaveFileChooser {
-public:
+  public:
     QString chooseSaveFile(QWidget* owner, const QString& title, const QString& filter,
                            const QString& fileName) override;
 };
@@ -35,7 +35,7 @@ public:
 QString qtNameFilters(const QString& commonDialogFilter);
 
 class CommonDialog : public QObject {
-public:
+  public:
     explicit CommonDialog(QWidget* owner);
 
     QString FileName;
@@ -48,9 +48,9 @@ public:
     // The chooser used (not owned); null restores the QFileDialog one.
     void setChooser(SaveFileChooser* chooser) { chooser_ = chooser; }
 
-private:
+  private:
     QWidget* owner_;
     SaveFileChooser* chooser_ = nullptr;
 };
 
-}  // namespace quillory
+} // namespace quillory

@@ -9,7 +9,8 @@ float draggedPosition(float position, float anchor, float pointer) {
 float boundedDragPosition(float wanted, int32_t viewportInnerSize, int32_t pictureSize) {
     if (wanted > 0.0f)
         return 0.0f;
-    const float farthest = static_cast<float>(static_cast<int64_t>(viewportInnerSize) - pictureSize);
+    const float farthest =
+        static_cast<float>(static_cast<int64_t>(viewportInnerSize) - pictureSize);
     // A page that fits has nowhere to go: it stays at the near edge instead of jumping to
     // the far one.
     if (farthest >= 0.0f)
@@ -19,4 +20,4 @@ float boundedDragPosition(float wanted, int32_t viewportInnerSize, int32_t pictu
     return wanted;
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -16,4 +16,4 @@ float draggedPosition(float position, float anchor, float pointer);
 // a page no larger than the viewport stays at 0, the left (top) edge.
 float boundedDragPosition(float wanted, int32_t viewportInnerSize, int32_t pictureSize);
 
-}  // namespace quillory
+} // namespace quillory

@@ -20,7 +20,9 @@ namespace {
 
 constexpr mode_t kOrdinary = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
 
-QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemErrorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 [[noreturn]] void fail(const QString& target, const QString& reason) {
     throw Error(QStringLiteral("The file %1 could not be saved: %2")
@@ -58,7 +60,7 @@ bool writeAll(int fd, const char* data, ssize_t size) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void copyFileIntoPlace(const QString& source, const QString& target) {
     if (target.isEmpty())
@@ -108,4 +110,4 @@ void copyFileIntoPlace(const QString& source, const QString& target) {
     placed = true;
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -12,4 +12,4 @@ namespace quillory {
 // Throws quillory::Error with a readable description; nothing is left behind then.
 void copyFileIntoPlace(const QString& source, const QString& target);
 
-}  // namespace quillory
+} // namespace quillory

@@ -23,8 +23,7 @@
 namespace quillory {
 
 Form2::Form2(QWidget* parent)
-    : QWidget(parent),
-      endApplication_([] { QCoreApplication::exit(0); }),
+    : QWidget(parent), endApplication_([] { QCoreApplication::exit(0); }),
       applicationFolder_(applicationFolder()) {
     setObjectName(QStringLiteral("Form2"));
     setUpFixedWindow(*this, twipsSize(9840, 10950));
@@ -39,7 +38,9 @@ void Form2::setEndApplication(std::function<void()> endApplication) {
     endApplication_ = std::move(endApplication);
 }
 
-void Form2::setSaveFileChooser(SaveFileChooser* chooser) { CommonDialog1->setChooser(chooser); }
+void Form2::setSaveFileChooser(SaveFileChooser* chooser) {
+    CommonDialog1->setChooser(chooser);
+}
 
 void Form2::Form_Load() {
     ErrorTrap trap{QStringLiteral("Form2.Form_Load")};
@@ -95,9 +96,7 @@ void Form2::ListView1_Click() {
     });
     if (index >= 1) {
         trap(104, [&] { Picture1->setPicture(Image1->picture(index - 1)); });
-        trap(106, [&] {
-            pageSetUp([](int, const std::function<void()>& step) { step(); });
-        });
+        trap(106, [&] { pageSetUp([](int, const std::function<void()>& step) { step(); }); });
     }
     trap(108, [&] { pointer_->setCode(kPointerDefault); });
 }
@@ -116,13 +115,21 @@ void Form2::addPage(const QString& text, const QImage& picture) {
         ListView1->setCurrentItem(item);
 }
 
-int Form2::pageCount() const { return ListView1->topLevelItemCount(); }
+int Form2::pageCount() const {
+    return ListView1->topLevelItemCount();
+}
 
-QImage Form2::pagePicture(int index) const { return Image1->picture(index); }
+QImage Form2::pagePicture(int index) const {
+    return Image1->picture(index);
+}
 
-void Form2::setPicture1(const QImage& picture) { Picture1->setPicture(picture); }
+void Form2::setPicture1(const QImage& picture) {
+    Picture1->setPicture(picture);
+}
 
-void Form2::setWordFile(const QString& path) { mWordFile = path; }
+void Form2::setWordFile(const QString& path) {
+    mWordFile = path;
+}
 
 void Form2::showWindow() {
     // The first showing sets page 1 up when the window first becomes active. Later
@@ -130,7 +137,6 @@ void Form2::showWindow() {
     // on the new résumé and not on the previous one.
     const bool shownBefore = !mFirstActivate;
     show();
-    raise();
     activateWindow();
     if (shownBefore)
         pageSetUp([](int, const std::function<void()>& step) { step(); });
@@ -152,7 +158,7 @@ void Form2::showEvent(QShowEvent* event) {
 
 void Form2::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
-    event->accept();  // the close is never cancelled
+    event->accept(); // the close is never cancelled
     Form_Unload();
 }
 
@@ -163,4 +169,4 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace quillory
+} // namespace quillory

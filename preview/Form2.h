@@ -32,7 +32,7 @@ class WindowPointer;
 
 class Form2 final : public QWidget, public PreviewWindow {
     Q_OBJECT
-public:
+  public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
@@ -50,15 +50,16 @@ public:
     // Event procedures and commands, each with its own error trap.
     void Form_Load();
     void Form_Activate();
-    void ListView1_Click();  // the page switch; any key released in the list runs it too
+    void ListView1_Click(); // the page switch; any key released in the list runs it too
     void RedrawImage();
-    void PushButton1_Click();  // Zoom In
-    void PushButton2_Click();  // Zoom Out
+    void PushButton1_Click(); // Zoom In
+    void PushButton2_Click(); // Zoom Out
     void picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
-    void picture1_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
+    void picture1_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x,
+                            float y);
     void Picture1_MouseUp();
-    void PushButton6_Click();  // Save Results To Word File
-    void PushButton8_Click();  // < Back
+    void PushButton6_Click(); // Save Results To Word File
+    void PushButton8_Click(); // < Back
     void Form_QueryUnload();
     void Form_Unload();
 
@@ -83,16 +84,16 @@ public:
     WindowPointer& pointer() { return *pointer_; }
 
     // The window's state.
-    QString mWordFile;            // the temporary document the pages belong to
-    bool mFirstActivate = true;   // until the first activation has set up page 1
+    QString mWordFile;          // the temporary document the pages belong to
+    bool mFirstActivate = true; // until the first activation has set up page 1
     float mZoom = 1.0f;
-    int32_t mOrigWidth = 0;       // unscaled page size, twips
+    int32_t mOrigWidth = 0; // unscaled page size, twips
     int32_t mOrigHeight = 0;
-    int32_t mZoomWidth = 0;       // painted page size, twips
+    int32_t mZoomWidth = 0; // painted page size, twips
     int32_t mZoomHeight = 0;
-    int16_t mHScrollStep = 0;     // twips per scroll unit: 0, 1 or 10
+    int16_t mHScrollStep = 0; // twips per scroll unit: 0, 1 or 10
     int16_t mVScrollStep = 0;
-    float mDragX = 0;             // last press on the page, in the page's coordinates
+    float mDragX = 0; // last press on the page, in the page's coordinates
     float mDragY = 0;
 
     // The controls.
@@ -110,13 +111,13 @@ public:
     HoverPushButton* PushButton8 = nullptr;
     PictureArray* Image1 = nullptr;
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Runs one numbered step of a procedure: through a trap, or directly.
     using StepRunner = std::function<void(int line, const std::function<void()>& step)>;
 
@@ -124,7 +125,8 @@ private:
     void connectBehaviour();
     // Shows the page now in Picture1 at zoom 1.0, scrolled to its top left corner.
     void pageSetUp(const StepRunner& run);
-    void applyScrollRange(QScrollBar& bar, int16_t& step, int32_t pictureSize, int32_t viewportSize);
+    void applyScrollRange(QScrollBar& bar, int16_t& step, int32_t pictureSize,
+                          int32_t viewportSize);
     void setScrollbarByPercent(QScrollBar& bar, int16_t percent);
 
     DataEntryWindow* dataEntry_ = nullptr;
@@ -133,4 +135,4 @@ private:
     WindowPointer* pointer_ = nullptr;
 };
 
-}  // namespace quillory
+} // namespace quillory

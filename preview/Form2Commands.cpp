@@ -18,7 +18,7 @@ namespace {
 constexpr int16_t kAnswerYes = 6;
 constexpr int16_t kAnswerNo = 7;
 
-}  // namespace
+} // namespace
 
 void Form2::PushButton6_Click() {
     ErrorTrap trap{QStringLiteral("Form2.PushButton6_Click")};
@@ -33,7 +33,8 @@ void Form2::PushButton6_Click() {
         if (trap.test(118, [&] { return FileExists(path); })) {
             trap(120, [&] {
                 const MessageAnswer pressed =
-                    ask(QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?"),
+                    ask(QStringLiteral("Are you sure you wish to overwrite ") + path +
+                            QStringLiteral(" ?"),
                         MessageButtons::YesNo, MessageIcon::None);
                 answer = pressed == MessageAnswer::Yes ? kAnswerYes : kAnswerNo;
             });
@@ -77,4 +78,4 @@ void Form2::Form_Unload() {
         endApplication_();
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -18,8 +18,7 @@
 namespace quillory {
 namespace {
 
-template <class Control>
-Control* named(Control* control, const char* name) {
+template <class Control> Control* named(Control* control, const char* name) {
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
@@ -33,7 +32,7 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent, const char* 
     return bar;
 }
 
-}  // namespace
+} // namespace
 
 // The controls are created in their tab order (HScroll1, VScroll1, Picture2, Picture1,
 // Frame1, Zoom_Ori, PushButton1, PushButton2, PushButton6, PushButton8, ListView1): a new
@@ -106,4 +105,4 @@ void Form2::connectBehaviour() {
     pointer_->watchResettingArea(*ListView1);
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -41,11 +41,13 @@ void Form2::RedrawImage() {
     // The bars are ranged for the painted size, so they reach every part of the zoomed
     // page; the page starts at its top left corner.
     trap(120, [&] {
-        applyScrollRange(*HScroll1, mHScrollStep, Picture1->widthTwips(), Picture2->innerWidthTwips());
+        applyScrollRange(*HScroll1, mHScrollStep, Picture1->widthTwips(),
+                         Picture2->innerWidthTwips());
         Picture1->setLeftTwips(0);
     });
     trap(122, [&] {
-        applyScrollRange(*VScroll1, mVScrollStep, Picture1->heightTwips(), Picture2->innerHeightTwips());
+        applyScrollRange(*VScroll1, mVScrollStep, Picture1->heightTwips(),
+                         Picture2->innerHeightTwips());
         Picture1->setTopTwips(0);
     });
 }
@@ -57,7 +59,8 @@ void Form2::ResetScrollbars() {
     applyScrollRange(*VScroll1, mVScrollStep, Picture1->heightTwips(), Picture2->heightTwips());
 }
 
-void Form2::applyScrollRange(QScrollBar& bar, int16_t& step, int32_t pictureSize, int32_t viewportSize) {
+void Form2::applyScrollRange(QScrollBar& bar, int16_t& step, int32_t pictureSize,
+                             int32_t viewportSize) {
     const ScrollRange range = scrollRangeFor(pictureSize, viewportSize);
     if (!range.enabled) {
         bar.setEnabled(false);
@@ -70,7 +73,9 @@ void Form2::applyScrollRange(QScrollBar& bar, int16_t& step, int32_t pictureSize
     bar.setValue(0);
 }
 
-void Form2::ChangeZoom(int32_t zoomOut) { SetZoom(steppedZoom(mZoom, zoomOut)); }
+void Form2::ChangeZoom(int32_t zoomOut) {
+    SetZoom(steppedZoom(mZoom, zoomOut));
+}
 
 void Form2::SetZoom(float factor) {
     if (!isAcceptedZoom(factor))
@@ -89,9 +94,13 @@ void Form2::PushButton2_Click() {
     trap(100, [&] { ChangeZoom(1); });
 }
 
-void Form2::HScroll1_Change() { Picture1->setLeftTwips(scrollOffset(mHScrollStep, HScroll1->value())); }
+void Form2::HScroll1_Change() {
+    Picture1->setLeftTwips(scrollOffset(mHScrollStep, HScroll1->value()));
+}
 
-void Form2::VScroll1_Change() { Picture1->setTopTwips(scrollOffset(mVScrollStep, VScroll1->value())); }
+void Form2::VScroll1_Change() {
+    Picture1->setTopTwips(scrollOffset(mVScrollStep, VScroll1->value()));
+}
 
 void Form2::setScrollbarByPercent(QScrollBar& bar, int16_t percent) {
     if (const std::optional<int32_t> value = scrollValueAtPercent(percent, bar.maximum()))
@@ -135,10 +144,12 @@ void Form2::Picture1_MouseUp() {
     std::optional<int16_t> percentH;
     std::optional<int16_t> percentV;
     trap(100, [&] {
-        percentH = draggedPercent(Picture1->leftTwips(), Picture1->widthTwips(), Picture2->widthTwips());
+        percentH =
+            draggedPercent(Picture1->leftTwips(), Picture1->widthTwips(), Picture2->widthTwips());
     });
     trap(102, [&] {
-        percentV = draggedPercent(Picture1->topTwips(), Picture1->heightTwips(), Picture2->heightTwips());
+        percentV =
+            draggedPercent(Picture1->topTwips(), Picture1->heightTwips(), Picture2->heightTwips());
     });
     // A page exactly as large as the viewport has no percentage: that bar stays.
     if (percentH)
@@ -147,4 +158,4 @@ void Form2::Picture1_MouseUp() {
         trap(106, [&] { SetVScrollbarByPercent(*VScroll1, *percentV); });
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -12,7 +12,7 @@ constexpr double kTwipsPerInch = 1440.0;
 // Below this a recorded resolution is taken as missing (a few dots per inch).
 constexpr int kSmallestDotsPerMeter = 100;
 
-}  // namespace
+} // namespace
 
 int naturalTwips(int pixels, int dotsPerMeter) {
     if (dotsPerMeter < kSmallestDotsPerMeter)
@@ -28,4 +28,4 @@ QSize naturalSizeInTwips(const QImage& picture) {
             naturalTwips(picture.height(), picture.dotsPerMeterY())};
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -15,4 +15,4 @@ QSize naturalSizeInTwips(const QImage& picture);
 // The same for one axis, from a pixel count and the recorded dots per metre.
 int naturalTwips(int pixels, int dotsPerMeter);
 
-}  // namespace quillory
+} // namespace quillory

@@ -11,7 +11,7 @@
 namespace quillory {
 
 class PictureArray : public QObject {
-public:
+  public:
     explicit PictureArray(QObject* parent = nullptr) : QObject(parent), elements_(1) {}
 
     int count() const { return static_cast<int>(elements_.size()); }
@@ -28,8 +28,8 @@ public:
     // Back to element 0 alone, without a picture: the pictures' memory is freed.
     void reset() { elements_ = QVector<QImage>(1); }
 
-private:
+  private:
     QVector<QImage> elements_;
 };
 
-}  // namespace quillory
+} // namespace quillory

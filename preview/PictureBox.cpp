@@ -16,13 +16,16 @@ namespace {
 
 constexpr double kTwips = kTwipsPerPixel;
 
-float inTwips(qreal pixels) { return static_cast<float>(pixels * kTwips); }
-
-QRectF twipsToPixelRect(const QRectF& twips) {
-    return {twips.x() / kTwips, twips.y() / kTwips, twips.width() / kTwips, twips.height() / kTwips};
+float inTwips(qreal pixels) {
+    return static_cast<float>(pixels * kTwips);
 }
 
-}  // namespace
+QRectF twipsToPixelRect(const QRectF& twips) {
+    return {twips.x() / kTwips, twips.y() / kTwips, twips.width() / kTwips,
+            twips.height() / kTwips};
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     markAsPictureBox(*this);
@@ -105,10 +108,11 @@ void PictureBox::paintPicture(const QImage& source, const QRectF& destinationTwi
     const QSize natural = naturalSizeInTwips(source);
     const double perTwipX = static_cast<double>(source.width()) / natural.width();
     const double perTwipY = static_cast<double>(source.height()) / natural.height();
-    const QRect sourcePixels = QRectF(sourceTwips.x() * perTwipX, sourceTwips.y() * perTwipY,
-                                      sourceTwips.width() * perTwipX, sourceTwips.height() * perTwipY)
-                                   .toAlignedRect()
-                                   .intersected(source.rect());
+    const QRect sourcePixels =
+        QRectF(sourceTwips.x() * perTwipX, sourceTwips.y() * perTwipY,
+               sourceTwips.width() * perTwipX, sourceTwips.height() * perTwipY)
+            .toAlignedRect()
+            .intersected(source.rect());
     const QRectF target = twipsToPixelRect(destinationTwips);
     const qreal ratio = painting_.devicePixelRatio();
     const QSize targetPixels(std::max(1, roundHalfEven(target.width() * ratio)),
@@ -167,4 +171,4 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
                    inTwips(event->position().y()));
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -15,7 +15,7 @@ namespace quillory {
 
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     float leftTwips() const { return left_; }
@@ -49,26 +49,27 @@ public:
 
     // Paints the `sourceTwips` part of `source` (measured in the source's natural size)
     // into `destinationTwips` of the box, scaled smoothly, over the box's background.
-    void paintPicture(const QImage& source, const QRectF& destinationTwips, const QRectF& sourceTwips);
+    void paintPicture(const QImage& source, const QRectF& destinationTwips,
+                      const QRectF& sourceTwips);
     // What has been painted since the picture was last set or cleared (null: nothing).
     const QImage& painting() const { return painting_; }
 
     // The box as it shows now, at one image pixel per screen pixel (for checks).
     QImage rendered() const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // Mouse events with the position in the box's own coordinates, in twips.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void placeWidget();
     void sizeToPicture();
     void drawContent(QPainter& painter) const;
@@ -82,7 +83,7 @@ private:
     QImage painting_;
     bool autoSize_ = false;
     bool autoRedraw_ = false;
-    int drawMode_ = 13;  // copy pen
+    int drawMode_ = 13; // copy pen
 };
 
-}  // namespace quillory
+} // namespace quillory

@@ -12,8 +12,9 @@ PreviewInstallation::PreviewInstallation(const ResumeSource& source, DataEntryWi
 PreviewInstallation::~PreviewInstallation() = default;
 
 void PreviewInstallation::generateResume() {
-    GenerateResume(source_, resumeHandover({dataEntry_, [this]() -> PreviewWindow& { return form2(); },
-                                            clipboard_}));
+    GenerateResume(
+        source_,
+        resumeHandover({dataEntry_, [this]() -> PreviewWindow& { return form2(); }, clipboard_}));
 }
 
 Form2& PreviewInstallation::form2() {
@@ -35,4 +36,4 @@ void PreviewInstallation::setEndApplication(std::function<void()> endApplication
         form2_->setEndApplication(endApplication_);
 }
 
-}  // namespace quillory
+} // namespace quillory

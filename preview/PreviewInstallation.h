@@ -21,7 +21,7 @@ class Form2;
 class ResumeSource;
 
 class PreviewInstallation {
-public:
+  public:
     // `source` is read while a generation runs; `dataEntry` hides when the preview opens
     // and shows again on "< Back". Neither is owned; both must outlive this object.
     PreviewInstallation(const ResumeSource& source, DataEntryWindow& dataEntry);
@@ -43,7 +43,7 @@ public:
     void setEndApplication(std::function<void()> endApplication);
     void setApplicationFolder(const QString& folder) { applicationFolder_ = folder; }
 
-private:
+  private:
     const ResumeSource& source_;
     DataEntryWindow& dataEntry_;
     SystemPageClipboard clipboard_;
@@ -52,4 +52,4 @@ private:
     QString applicationFolder_;
 };
 
-}  // namespace quillory
+} // namespace quillory

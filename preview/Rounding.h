@@ -11,7 +11,7 @@ namespace quillory {
 inline int32_t roundHalfEven(double value) {
     // std::nearbyint rounds in the current mode, which is to-nearest-even by default.
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<int32_t>::min()))  // also catches NaN
+    if (!(rounded >= std::numeric_limits<int32_t>::min())) // also catches NaN
         return std::numeric_limits<int32_t>::min();
     if (rounded > std::numeric_limits<int32_t>::max())
         return std::numeric_limits<int32_t>::max();
@@ -27,4 +27,4 @@ inline int16_t saturatedInt16(int32_t value) {
     return static_cast<int16_t>(value);
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -19,8 +19,9 @@ std::optional<int16_t> draggedPercent(float position, int32_t pictureSize, int32
     const int64_t room = static_cast<int64_t>(pictureSize) - viewportSize;
     if (room == 0)
         return std::nullopt;
-    const double percent = std::fabs(static_cast<double>(position)) / static_cast<double>(room) * 100.0;
+    const double percent =
+        std::fabs(static_cast<double>(position)) / static_cast<double>(room) * 100.0;
     return saturatedInt16(roundHalfEven(percent));
 }
 
-}  // namespace quillory
+} // namespace quillory

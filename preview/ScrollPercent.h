@@ -16,4 +16,4 @@ std::optional<int32_t> scrollValueAtPercent(int16_t percent, int32_t maximum);
 // the viewport: there is no way to move, and the bar stays.
 std::optional<int16_t> draggedPercent(float position, int32_t pictureSize, int32_t viewportSize);
 
-}  // namespace quillory
+} // namespace quillory

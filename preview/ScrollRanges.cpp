@@ -17,4 +17,4 @@ int32_t scrollOffset(int16_t step, int32_t value) {
     return -(static_cast<int32_t>(step) * value);
 }
 
-}  // namespace quillory
+} // namespace quillory

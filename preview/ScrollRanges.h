@@ -8,8 +8,8 @@ namespace quillory {
 
 struct ScrollRange {
     bool enabled = false;
-    int32_t maximum = 0;  // the bar's Max; meaningful only when enabled
-    int16_t step = 0;     // twips per unit: 0 (disabled), 1 or 10
+    int32_t maximum = 0; // the bar's Max; meaningful only when enabled
+    int16_t step = 0;    // twips per unit: 0 (disabled), 1 or 10
 };
 
 // The range for a picture of `pictureSize` in a viewport of `viewportSize` (one axis):
@@ -20,4 +20,4 @@ ScrollRange scrollRangeFor(int32_t pictureSize, int32_t viewportSize);
 // The page position for a bar value: −(step × value).
 int32_t scrollOffset(int16_t step, int32_t value);
 
-}  // namespace quillory
+} // namespace quillory

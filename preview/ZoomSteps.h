@@ -30,4 +30,4 @@ int32_t unscaledSize(double innerTwips);
 // False when a side exceeds the memory guard; such a page is not painted.
 bool isPaintable(int32_t zoomWidth, int32_t zoomHeight);
 
-}  // namespace quillory
+} // namespace quillory

@@ -16,7 +16,7 @@ QClipboard* systemClipboard() {
     return QGuiApplication::clipboard();
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<QMimeData> copyOfMimeData(const QMimeData& source) {
     auto copy = std::make_unique<QMimeData>();
@@ -37,7 +37,9 @@ std::unique_ptr<QMimeData> copyOfMimeData(const QMimeData& source) {
 SystemPageClipboard::SystemPageClipboard() = default;
 SystemPageClipboard::~SystemPageClipboard() = default;
 
-std::optional<QImage> SystemPageClipboard::readPicture() { return GetClipboardPicture(0); }
+std::optional<QImage> SystemPageClipboard::readPicture() {
+    return GetClipboardPicture(0);
+}
 
 void SystemPageClipboard::keep() {
     kept_.reset();
@@ -60,7 +62,7 @@ void SystemPageClipboard::restore() {
         if (!clipboard)
             return;
         if (kept_)
-            clipboard->setMimeData(kept_.release());  // the clipboard takes ownership
+            clipboard->setMimeData(kept_.release()); // the clipboard takes ownership
         else
             clipboard->clear();
     } catch (...) {
@@ -68,4 +70,4 @@ void SystemPageClipboard::restore() {
     }
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -13,7 +13,7 @@ class QMimeData;
 namespace quillory {
 
 class PageClipboard {
-public:
+  public:
     virtual ~PageClipboard() = default;
     // The picture the clipboard holds, read as GetClipboardPicture(0) reads it (retried);
     // none when no read succeeded.
@@ -27,7 +27,7 @@ public:
 // The desktop's clipboard (QGuiApplication::clipboard()). Without a GUI application object
 // there is no clipboard: no picture is read and nothing is kept.
 class SystemPageClipboard final : public PageClipboard {
-public:
+  public:
     SystemPageClipboard();
     ~SystemPageClipboard() override;
 
@@ -35,12 +35,12 @@ public:
     void keep() override;
     void restore() override;
 
-private:
-    std::unique_ptr<QMimeData> kept_;  // null: the clipboard was empty
+  private:
+    std::unique_ptr<QMimeData> kept_; // null: the clipboard was empty
     bool keeping_ = false;
 };
 
 // A copy of every format `source` offers, the picture included.
 std::unique_ptr<QMimeData> copyOfMimeData(const QMimeData& source);
 
-}  // namespace quillory
+} // namespace quillory

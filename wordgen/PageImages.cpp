@@ -28,41 +28,18 @@ constexpr int16_t wdStory = 6;
 constexpr int16_t wdExtend = 1;
 constexpr int16_t wdCharacter = 1;
 constexpr int16_t wdDoNotSaveChanges = 0;
-constexpr int16_t kPageCountProperty = 14;  // wdPropertyPages
+constexpr int16_t kPageCountProperty = 14; // wdPropertyPages
 constexpr int kHourglass = 11;
 
-QString S(const char* s) { return QString::fromLatin1(s); }
+QString S(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 // A property read that may answer with an object whose default member holds the value.
 int32_t integerValue(const ole::Value& value) {
     if (value.type() == ole::VarType::Object)
         return ole::Object(value.toObject()).value(QString()).toInt();
     return value.toInt();
-}
-
-// Saves `picture` to a new private file in the temporary folder and loads it back, the way
-// a picture reaches the preview; the file is deleted again before returning.
-QImage throughPictureFile(const QImage& picture) {
-    QTemporaryFile file(QDir(QDir::fromNativeSeparators(temporaryFolder()))
-                            .filePath(QStringLiteral("quillory-page-XXXXXX.png")));
-    if (!file.open())
-        throw Error(QStringLiteral("The page picture file cannot be created in %1: %2")
-                        .arg(temporaryFolder(), file.errorString()));
-    const QString name = file.fileName();
-    const auto removeFile = qScopeGuard([&] {
-        file.close();
-        DeleteFileForced(name);
-    });
-    if (!picture.save(&file, "PNG") || !file.flush())
-        throw Error(QStringLiteral("The page picture cannot be written to %1: %2")
-                        .arg(QDir::toNativeSeparators(name), file.errorString()));
-    file.close();
-    QImageReader reader(name, "png");
-    QImage loaded = reader.read();
-    if (loaded.isNull())
-        throw Error(QStringLiteral("The page picture cannot be read from %1: %2")
-                        .arg(QDir::toNativeSeparators(name), reader.errorString()));
-    return loaded;
 }
 
 // Closes the document without saving and quits the instance after a failure; what fails
@@ -78,9 +55,37 @@ void closeQuietly(const Object& word) {
     }
 }
 
-}  // namespace
+} // namespace
 
-QString pageItemText(int number) { return QStringLiteral("Page ") + QString::number(number); }
+QImage throughPictureFile(const QImage& picture,
+                          const std::function<void(const QString&)>& written) {
+    QTemporaryFile file(QDir(QDir::fromNativeSeparators(temporaryFolder()))
+                            .filePath(QStringLiteral("quillory-page-XXXXXX.bmp")));
+    if (!file.open())
+        throw Error(QStringLiteral("The page picture file cannot be created in %1: %2")
+                        .arg(temporaryFolder(), file.errorString()));
+    const QString name = file.fileName();
+    const auto removeFile = qScopeGuard([&] {
+        file.close();
+        DeleteFileForced(name);
+    });
+    if (!picture.save(&file, "BMP") || !file.flush())
+        throw Error(QStringLiteral("The page picture cannot be written to %1: %2")
+                        .arg(QDir::toNativeSeparators(name), file.errorString()));
+    file.close();
+    if (written)
+        written(name);
+    QImageReader reader(name, "bmp");
+    QImage loaded = reader.read();
+    if (loaded.isNull())
+        throw Error(QStringLiteral("The page picture cannot be read from %1: %2")
+                        .arg(QDir::toNativeSeparators(name), reader.errorString()));
+    return loaded;
+}
+
+QString pageItemText(int number) {
+    return QStringLiteral("Page ") + QString::number(number);
+}
 
 void RenderPageImages(const QString& path, const PageImageTargets& targets) {
     targets.clipboard.keep();
@@ -95,8 +100,9 @@ void RenderPageImages(const QString& path, const PageImageTargets& targets) {
 
     const Object document = word.get(S("Documents")).call(S("Open"), {path}).toObject();
     word.get(S("ActiveDocument")).call(S("Repaginate"));
-    const int32_t pageCount = integerValue(
-        word.get(S("ActiveDocument")).value(S("BuiltInDocumentProperties"), {I2(kPageCountProperty)}));
+    const int32_t pageCount =
+        integerValue(word.get(S("ActiveDocument"))
+                         .value(S("BuiltInDocumentProperties"), {I2(kPageCountProperty)}));
 
     int32_t picturesMade = 0;
     int32_t passesFinished = 0;
@@ -116,8 +122,9 @@ void RenderPageImages(const QString& path, const PageImageTargets& targets) {
         }
         const std::optional<QImage> picture = targets.clipboard.readPicture();
         if (!picture)
-            throw Error(QStringLiteral("The picture of page %1 could not be read from the clipboard")
-                            .arg(picturesMade));
+            throw Error(
+                QStringLiteral("The picture of page %1 could not be read from the clipboard")
+                    .arg(picturesMade));
         const QImage loaded = throughPictureFile(*picture);
         targets.preview.addPage(pageItemText(picturesMade), loaded);
         ++passesFinished;
@@ -128,4 +135,4 @@ void RenderPageImages(const QString& path, const PageImageTargets& targets) {
     finished = true;
 }
 
-}  // namespace quillory
+} // namespace quillory

@@ -9,7 +9,7 @@
 namespace quillory {
 
 class PreviewWindow {
-public:
+  public:
     virtual ~PreviewWindow() = default;
 
     // Removes every page: the list items, the stored pictures and the picture on show.
@@ -28,4 +28,4 @@ public:
     virtual void showWindow() = 0;
 };
 
-}  // namespace quillory
+} // namespace quillory

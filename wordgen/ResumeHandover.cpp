@@ -13,7 +13,9 @@ using ole::Bool;
 
 namespace {
 
-QString S(const char* s) { return QString::fromLatin1(s); }
+QString S(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 // Lines 402 to 416: draws names until one can be created as a new private file. A failure
 // other than a taken name is reported at 416 and ends the drawing with that path.
@@ -38,7 +40,7 @@ QString reserveTemporaryDocument(GenerationRun& run, const std::function<int()>&
     }
 }
 
-}  // namespace
+} // namespace
 
 bool isTemporaryDocumentName(const QString& fileName) {
     static const QRegularExpression pattern(QStringLiteral("^varlin[1-9]{8}\\.doc$"));
@@ -79,4 +81,4 @@ FinishGeneration resumeHandover(HandoverTargets targets) {
     return [targets = std::move(targets)](GenerationRun& run) { HandOverResume(run, targets); };
 }
 
-}  // namespace quillory
+} // namespace quillory

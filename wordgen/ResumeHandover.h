@@ -35,4 +35,4 @@ FinishGeneration resumeHandover(HandoverTargets targets);
 // digits 1 to 9, ".doc".
 bool isTemporaryDocumentName(const QString& fileName);
 
-}  // namespace quillory
+} // namespace quillory

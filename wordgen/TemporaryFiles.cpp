@@ -18,11 +18,15 @@ namespace {
 
 constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
 
-QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemErrorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
-}  // namespace
+} // namespace
 
 QString temporaryFolder() {
     QString folder = qEnvironmentVariable("temp");
@@ -34,7 +38,8 @@ QString temporaryFolder() {
 }
 
 QString pathInTemporaryFolder(const QString& folder, const QString& name) {
-    return QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(folder)).absoluteFilePath(name));
+    return QDir::toNativeSeparators(
+        QDir(QDir::fromNativeSeparators(folder)).absoluteFilePath(name));
 }
 
 Reservation createPrivateFile(const QString& path) {
@@ -77,6 +82,8 @@ void keepPrivate(const QString& path) {
                         .arg(shown(path), systemErrorText(error)));
 }
 
-int randomNameDigit() { return static_cast<int>(QRandomGenerator::system()->bounded(1, 10)); }
+int randomNameDigit() {
+    return static_cast<int>(QRandomGenerator::system()->bounded(1, 10));
+}
 
-}  // namespace quillory
+} // namespace quillory

@@ -31,4 +31,4 @@ void keepPrivate(const QString& path);
 // source (names of two runs never follow from each other or from the time of day).
 int randomNameDigit();
 
-}  // namespace quillory
+} // namespace quillory

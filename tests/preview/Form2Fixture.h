@@ -41,8 +41,8 @@ inline QColor centreColour(const PictureBox& box) {
 }
 
 class Form2Test : public ::testing::Test {
-protected:
-    QTemporaryDir folder;  // application folder (no cursor) and home of the test files
+  protected:
+    QTemporaryDir folder; // application folder (no cursor) and home of the test files
     RecordingMessages messages;
     ScopedMessages scopedMessages{messages};
     FakeDataEntry form1;
@@ -68,4 +68,4 @@ protected:
     }
 };
 
-}  // namespace quillory::testing
+} // namespace quillory::testing

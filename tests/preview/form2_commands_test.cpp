@@ -7,8 +7,8 @@
 #include "preview/CommonDialog.h"
 #include "preview/FileCopy.h"
 #include "preview/NaturalSize.h"
-#include "preview/Rounding.h"
 #include "preview/PictureArray.h"
+#include "preview/Rounding.h"
 #include "shell/core/Error.h"
 
 #include <QApplication>
@@ -44,11 +44,12 @@ int accessMode(const QString& path) {
 
 // Answers the Save dialog with a scripted path and remembers what it was asked.
 class ScriptedChooser : public SaveFileChooser {
-public:
+  public:
     QString answer;
     QString title, filter, initialName;
     int asked = 0;
-    QString chooseSaveFile(QWidget*, const QString& t, const QString& f, const QString& name) override {
+    QString chooseSaveFile(QWidget*, const QString& t, const QString& f,
+                           const QString& name) override {
         ++asked;
         title = t;
         filter = f;
@@ -58,7 +59,7 @@ public:
 };
 
 class Form2Save : public Form2Test {
-protected:
+  protected:
     ScriptedChooser chooser;
     QString wordFile;
     const QByteArray document = QByteArray("PK\x03\x04 the résumé document \x00\x01\x02", 30);
@@ -102,7 +103,7 @@ TEST_F(Form2Save, a_new_file_is_a_byte_for_byte_copy_with_ordinary_permissions) 
     ::umask(old);
     EXPECT_EQ(contentOf(chooser.answer), document);
     EXPECT_EQ(accessMode(chooser.answer), 0644);
-    EXPECT_EQ(contentOf(wordFile), document);  // the temporary document stays
+    EXPECT_EQ(contentOf(wordFile), document); // the temporary document stays
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Done.");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
@@ -134,7 +135,8 @@ TEST_F(Form2Save, an_existing_file_answered_no_stays_untouched) {
     messages.answers = {MessageAnswer::No};
     form.PushButton6_Click();
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, "Are you sure you wish to overwrite " + chooser.answer + " ?");
+    EXPECT_EQ(messages.shown[0].text,
+              "Are you sure you wish to overwrite " + chooser.answer + " ?");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
     EXPECT_EQ(messages.shown[0].title, "Quillory");
@@ -156,13 +158,15 @@ TEST_F(Form2Save, an_existing_file_answered_yes_is_replaced_even_when_read_only)
 TEST_F(Form2Save, a_failed_copy_is_reported_keeps_the_old_file_and_is_not_followed_by_done) {
     chooser.answer = folder.filePath("a.doc");
     write(chooser.answer, "the old résumé");
-    QFile::remove(wordFile);  // the temporary document is gone
+    QFile::remove(wordFile); // the temporary document is gone
     messages.answers = {MessageAnswer::Yes};
     form.PushButton6_Click();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].title, "Application Error");
-    EXPECT_TRUE(messages.shown[1].text.contains("in Quillory2021/08/31.Form2.PushButton6_Click at line 130"));
-    EXPECT_TRUE(messages.shown[1].text.contains("a.doc could not be saved")) << qPrintable(messages.shown[1].text);
+    EXPECT_TRUE(messages.shown[1].text.contains(
+        "in Quillory2021/08/31.Form2.PushButton6_Click at line 130"));
+    EXPECT_TRUE(messages.shown[1].text.contains("a.doc could not be saved"))
+        << qPrintable(messages.shown[1].text);
     EXPECT_FALSE(messages.texts().contains("Done."));
     EXPECT_EQ(contentOf(chooser.answer), QByteArray("the old résumé"));
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
@@ -231,7 +235,8 @@ TEST(save_dialog, is_a_save_mode_file_dialog_without_suffix_or_overwrite_questio
         dialog->reject();
     });
     QtSaveFileChooser chooser;
-    const QString chosen = chooser.chooseSaveFile(&owner, "Save File", "Word Files (*.doc)", QString());
+    const QString chosen =
+        chooser.chooseSaveFile(&owner, "Save File", "Word Files (*.doc)", QString());
     EXPECT_TRUE(chosen.isEmpty());
     EXPECT_EQ(title, "Save File");
     EXPECT_EQ(filters, QStringList{"Word Files (*.doc)"});
@@ -247,10 +252,11 @@ TEST(save_dialog, returns_the_chosen_full_path) {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(wanted);
-        static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });
     QtSaveFileChooser chooser;
-    EXPECT_EQ(chooser.chooseSaveFile(nullptr, "Save File", "Word Files (*.doc)", QString()), wanted);
+    EXPECT_EQ(chooser.chooseSaveFile(nullptr, "Save File", "Word Files (*.doc)", QString()),
+              wanted);
 }
 
 using Form2Back = Form2Save;
@@ -267,7 +273,7 @@ TEST_F(Form2Back, deletes_the_temporary_document_shows_the_data_and_keeps_the_pa
 
 TEST_F(Form2Back, a_second_generation_shows_the_new_page_1_with_zoom_and_bars_for_it) {
     for (int i = 0; i < 4; ++i)
-        form.PushButton1_Click();  // the first résumé at 2.0
+        form.PushButton1_Click(); // the first résumé at 2.0
     form.PushButton8_Click();
 
     // A smaller page (A5) in another colour.
@@ -280,7 +286,7 @@ TEST_F(Form2Back, a_second_generation_shows_the_new_page_1_with_zoom_and_bars_fo
     const QSize natural = naturalSizeInTwips(newPage);
     EXPECT_EQ(form.mOrigWidth, natural.width() - 2);
     EXPECT_EQ(form.Picture1->widthTwips(), natural.width() - 2);
-    EXPECT_FALSE(form.HScroll1->isEnabled());  // an A5 page fits across the viewport
+    EXPECT_FALSE(form.HScroll1->isEnabled()); // an A5 page fits across the viewport
     EXPECT_EQ(form.VScroll1->maximum(), roundHalfEven((natural.height() - 2 - 7305) / 10.0));
     EXPECT_EQ(form.ListView1->topLevelItemCount(), 2);
     EXPECT_EQ(form.Image1->count(), 2);
@@ -315,4 +321,4 @@ TEST_F(Form2Close, a_temporary_document_already_gone_closes_quietly) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-}  // namespace
+} // namespace

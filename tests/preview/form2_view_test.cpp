@@ -53,9 +53,9 @@ TEST_F(Form2View, zoom_out_reaches_a_quarter_after_three_presses_and_stays) {
 TEST_F(Form2View, after_a_zoom_step_the_bars_reach_every_part_of_the_page) {
     handOver({letterPage(1)});
     for (int i = 0; i < 4; ++i)
-        form.PushButton1_Click();  // 2.0: 24476 × 31676
-    EXPECT_EQ(form.HScroll1->maximum(), 1515);  // (24476 − 9330) / 10 = 1514.6
-    EXPECT_EQ(form.VScroll1->maximum(), 2437);  // (31676 − 7305) / 10 = 2437.1
+        form.PushButton1_Click();              // 2.0: 24476 × 31676
+    EXPECT_EQ(form.HScroll1->maximum(), 1515); // (24476 − 9330) / 10 = 1514.6
+    EXPECT_EQ(form.VScroll1->maximum(), 2437); // (31676 − 7305) / 10 = 2437.1
     form.HScroll1->setValue(form.HScroll1->maximum());
     form.VScroll1->setValue(form.VScroll1->maximum());
     EXPECT_EQ(form.Picture1->leftTwips(), -15150.0f);
@@ -76,7 +76,8 @@ TEST_F(Form2View, a_zoom_step_starts_the_page_at_its_top_left_corner_even_after_
     EXPECT_EQ(form.HScroll1->value(), 0);
 }
 
-TEST_F(Form2View, a_picture_beyond_the_memory_guard_falls_back_to_zoom_1_and_keeps_the_last_painting) {
+TEST_F(Form2View,
+       a_picture_beyond_the_memory_guard_falls_back_to_zoom_1_and_keeps_the_last_painting) {
     // 70 000 twips wide: 3.5 paints 244 993, 3.75 would paint 262 492 twips (17 499 px).
     handOver({pageOfSize(70000, 1500, Qt::darkCyan)});
     for (int i = 0; i < 10; ++i)
@@ -94,7 +95,7 @@ TEST_F(Form2View, a_picture_beyond_the_memory_guard_falls_back_to_zoom_1_and_kee
 }
 
 class Form2Scrolling : public Form2Test {
-protected:
+  protected:
     // Puts a picture of the given size in the page and sets the bars up for it.
     void pictureOf(int32_t width, int32_t height) {
         form.Picture1->resizeTwips(width, height);
@@ -128,7 +129,7 @@ TEST_F(Form2Scrolling, the_last_position_of_a_picture_1235_wider_moves_it_1240_t
 }
 
 TEST_F(Form2Scrolling, a_percentage_places_the_bar_at_that_share_of_max) {
-    pictureOf(9330 + 1250, 7305 + 1250);  // Max 125
+    pictureOf(9330 + 1250, 7305 + 1250); // Max 125
     ASSERT_EQ(form.HScroll1->maximum(), 125);
     form.SetHScrollbarByPercent(*form.HScroll1, 50);
     EXPECT_EQ(form.HScroll1->value(), 62);
@@ -169,10 +170,10 @@ TEST_F(Form2View, moving_without_a_button_does_nothing) {
 TEST_F(Form2View, the_release_sets_the_bars_to_where_the_page_stands) {
     handOver({letterPage(1)});
     form.picture1_MouseDown(Qt::LeftButton, {}, 3000, 3000);
-    form.picture1_MouseMove(Qt::LeftButton, {}, 2000, 3000);  // left −1000: 34 % of 2908
+    form.picture1_MouseMove(Qt::LeftButton, {}, 2000, 3000); // left −1000: 34 % of 2908
     form.Picture1_MouseUp();
-    EXPECT_EQ(form.HScroll1->value(), 99);                    // 34 % of 291 = 98.94
-    EXPECT_EQ(form.Picture1->leftTwips(), -990.0f);           // settles on a whole unit
+    EXPECT_EQ(form.HScroll1->value(), 99);          // 34 % of 291 = 98.94
+    EXPECT_EQ(form.Picture1->leftTwips(), -990.0f); // settles on a whole unit
     EXPECT_EQ(form.VScroll1->value(), 0);
 }
 
@@ -189,7 +190,7 @@ TEST_F(Form2View, press_and_release_without_moving_at_the_corner_sets_both_bars_
 TEST_F(Form2View, a_page_narrower_than_the_viewport_stays_at_the_left_edge) {
     handOver({letterPage(1)});
     form.PushButton2_Click();
-    form.PushButton2_Click();  // 0.5: 6119 wide, 7919 high
+    form.PushButton2_Click(); // 0.5: 6119 wide, 7919 high
     form.picture1_MouseDown(Qt::LeftButton, {}, 1000, 1000);
     form.picture1_MouseMove(Qt::LeftButton, {}, 500, 1000);
     EXPECT_EQ(form.Picture1->leftTwips(), 0.0f);
@@ -207,8 +208,8 @@ TEST_F(Form2View, a_release_over_a_page_exactly_as_wide_as_the_viewport_shows_no
     form.picture1_MouseDown(Qt::LeftButton, {}, 100, 100);
     form.Picture1_MouseUp();
     EXPECT_TRUE(messages.shown.empty()) << qPrintable(messages.texts().join("\n"));
-    EXPECT_EQ(form.HScroll1->value(), 7);  // that bar simply stays
-    EXPECT_EQ(form.VScroll1->value(), 0);  // the other is set as usual
+    EXPECT_EQ(form.HScroll1->value(), 7); // that bar simply stays
+    EXPECT_EQ(form.VScroll1->value(), 0); // the other is set as usual
 }
 
 TEST_F(Form2View, the_mouse_on_the_page_drags_it) {
@@ -220,8 +221,8 @@ TEST_F(Form2View, the_mouse_on_the_page_drags_it) {
     EXPECT_EQ(form.Picture1->topTwips(), -1500.0f);
     EXPECT_EQ(form.Picture1->pos(), QPoint(-100, -100));
     mouse(*form.Picture1, QEvent::MouseButtonRelease, 1500, 1500, Qt::NoButton);
-    EXPECT_EQ(form.HScroll1->value(), 151);  // 52 % of 291 = 151.3
-    EXPECT_EQ(form.VScroll1->value(), 154);  // 18 % of 853 = 153.5
+    EXPECT_EQ(form.HScroll1->value(), 151); // 52 % of 291 = 151.3
+    EXPECT_EQ(form.VScroll1->value(), 154); // 18 % of 853 = 153.5
 }
 
-}  // namespace
+} // namespace

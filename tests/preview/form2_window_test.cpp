@@ -24,7 +24,7 @@ using Form2Window = Form2Test;
 
 struct Placed {
     const char* name;
-    QRect pixels;  // design twips / 15
+    QRect pixels; // design twips / 15
 };
 
 TEST_F(Form2Window, every_control_of_the_layout_is_there_by_name_where_designed) {
@@ -43,7 +43,7 @@ TEST_F(Form2Window, every_control_of_the_layout_is_there_by_name_where_designed)
     }
     EXPECT_NE(form.findChild<QObject*>("CommonDialog1"), nullptr);
     EXPECT_NE(form.findChild<QObject*>("Image1"), nullptr);
-    EXPECT_EQ(form.Image1->count(), 1);  // element 0 exists from the start
+    EXPECT_EQ(form.Image1->count(), 1); // element 0 exists from the start
     EXPECT_EQ(form.Picture1->parentWidget(), form.Picture2);
     EXPECT_EQ(form.PushButton1->parentWidget(), form.Frame1);
     EXPECT_EQ(form.PushButton2->parentWidget(), form.Frame1);
@@ -61,7 +61,8 @@ TEST_F(Form2Window, captions_and_fonts_follow_the_window_conventions) {
     EXPECT_DOUBLE_EQ(form.font().pointSizeF(), 9.0);
     EXPECT_TRUE(form.font().bold());
     EXPECT_DOUBLE_EQ(form.ListView1->font().pointSizeF(), 9.0);
-    for (HoverPushButton* button : {form.PushButton1, form.PushButton2, form.PushButton6, form.PushButton8}) {
+    for (HoverPushButton* button :
+         {form.PushButton1, form.PushButton2, form.PushButton6, form.PushButton8}) {
         EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 11.25);
         EXPECT_TRUE(button->font().bold());
     }
@@ -71,8 +72,9 @@ TEST_F(Form2Window, captions_and_fonts_follow_the_window_conventions) {
 }
 
 TEST_F(Form2Window, the_tab_order_is_the_designed_one) {
-    const QStringList expected{"HScroll1",    "VScroll1",    "Picture2",    "Picture1",   "PushButton1",
-                               "PushButton2", "PushButton6", "PushButton8", "ListView1"};
+    const QStringList expected{"HScroll1",    "VScroll1",    "Picture2",
+                               "Picture1",    "PushButton1", "PushButton2",
+                               "PushButton6", "PushButton8", "ListView1"};
     QStringList seen;
     QWidget* w = form.HScroll1;
     do {
@@ -87,7 +89,7 @@ TEST_F(Form2Window, the_load_sets_up_the_list_and_recolours_only_window_and_fram
     EXPECT_TRUE(form.mFirstActivate);
     ASSERT_EQ(form.ListView1->columnCount(), 1);
     EXPECT_EQ(form.ListView1->headerItem()->text(0), "Page(s)");
-    EXPECT_EQ(form.ListView1->columnWidth(0), 500);  // 7500 twips
+    EXPECT_EQ(form.ListView1->columnWidth(0), 500); // 7500 twips
     const QColor face = buttonFaceColour();
     EXPECT_EQ(form.palette().color(QPalette::Window), face);
     EXPECT_EQ(form.Frame1->palette().color(QPalette::Window), face);
@@ -191,7 +193,7 @@ TEST_F(Form2Window, any_key_released_in_the_list_repeats_the_page_switch) {
     handOver({letterPage(1), letterPage(2)});
     form.PushButton1_Click();
     ASSERT_EQ(form.mZoom, 1.25f);
-    QTest::keyClick(form.ListView1, Qt::Key_Shift);  // moves nothing
+    QTest::keyClick(form.ListView1, Qt::Key_Shift); // moves nothing
     EXPECT_EQ(form.mZoom, 1.0f);
     EXPECT_EQ(centreColour(*form.Picture1), letterPage(1).pixelColor(0, 0));
     form.ListView1->setFocus();
@@ -218,4 +220,4 @@ TEST_F(Form2Window, a_page_switch_without_a_selected_page_does_nothing) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-}  // namespace
+} // namespace

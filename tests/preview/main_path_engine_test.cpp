@@ -21,6 +21,11 @@
 
 #include <sys/stat.h>
 
+#ifdef QUILLORY_TEST_WITH_ENGINE
+#include "engine/automation/application.h"
+#include "engine/render/layout_services.h"
+#endif
+
 using namespace quillory;
 using namespace quillory::testing;
 
@@ -31,6 +36,10 @@ using ole::I2;
 // Why the engine cannot run the main path yet; none when it can. Tries each call the path
 // makes on a one-line document.
 std::optional<QString> engineShortcoming() {
+#ifdef QUILLORY_TEST_WITH_ENGINE
+    engine::registerWordApplication();
+    engine::render::installLayoutServices();
+#endif
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("probe.doc");
     QString stage = "create \"Word.Application\"";
@@ -59,18 +68,18 @@ std::optional<QString> engineShortcoming() {
         stage = "Quit";
         word.call("Quit");
     } catch (const std::exception& e) {
-        return QString("the document engine cannot yet run the main path (%1 failed: %2); this "
-                       "test program must link the engine's automation library and register it "
-                       "as \"Word.Application\"")
+        return QString("the document engine cannot yet run the main path: %1 failed: %2")
             .arg(stage, QString::fromUtf8(e.what()));
     }
     return std::nullopt;
 }
 
 class ScriptedChooser : public SaveFileChooser {
-public:
+  public:
     QString answer;
-    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override { return answer; }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return answer;
+    }
 };
 
 int pageCountOf(const QString& path) {
@@ -103,7 +112,7 @@ TEST(main_path, sample_data_to_the_preview_then_save_and_back) {
     int endRequests = 0;
     preview.setEndApplication([&] { ++endRequests; });
 
-    preview.generateResume();  // what "Start Creating Template" runs
+    preview.generateResume(); // what "Start Creating Template" runs
     ASSERT_TRUE(messages.shown.empty()) << qPrintable(messages.texts().join("\n"));
 
     Form2& form = preview.form2();
@@ -141,4 +150,4 @@ TEST(main_path, sample_data_to_the_preview_then_save_and_back) {
     EXPECT_EQ(endRequests, 0);
 }
 
-}  // namespace
+} // namespace

@@ -17,13 +17,13 @@ namespace quillory::testing {
 using Journal = QStringList;
 
 class FakePreview : public PreviewWindow {
-public:
+  public:
     Journal* journal = nullptr;
     QStringList items;
     QVector<QImage> pictures;
     QImage picture1;
     QString wordFile;
-    QStringList events;  // "clear", "add Page 1", "picture1", "wordFile", "show"
+    QStringList events; // "clear", "add Page 1", "picture1", "wordFile", "show"
     int showCount = 0;
 
     void clearPages() override {
@@ -56,7 +56,7 @@ public:
 };
 
 class FakeDataEntry : public DataEntryWindow {
-public:
+  public:
     Journal* journal = nullptr;
     int pointer = 0;
     QVector<int> pointerHistory;
@@ -83,7 +83,7 @@ public:
 // A clipboard that holds one picture at a time, put there by `copyPage` (what the word
 // processor's CopyAsPicture does in these tests).
 class FakeClipboard : public PageClipboard {
-public:
+  public:
     std::deque<QImage> pages;   // what each CopyAsPicture puts on the clipboard, in order
     std::optional<QImage> held; // the clipboard's picture now
     QString userContent = "the user's text";
@@ -123,4 +123,4 @@ inline QImage pagePicture(int number, QSize size = {170, 220}) {
     return image;
 }
 
-}  // namespace quillory::testing
+} // namespace quillory::testing

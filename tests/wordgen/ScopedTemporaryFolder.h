@@ -9,7 +9,7 @@
 namespace quillory::testing {
 
 class ScopedTemporaryFolder {
-public:
+  public:
     ScopedTemporaryFolder() : oldLower_(qgetenv("temp")), oldUpper_(qgetenv("TEMP")) {
         qputenv("temp", dir_.path().toLocal8Bit());
         qputenv("TEMP", dir_.path().toLocal8Bit());
@@ -25,10 +25,11 @@ public:
     QString filePath(const QString& name) const { return QDir(dir_.path()).filePath(name); }
     QStringList entries() const {
         return QDir(dir_.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
     }
 
-private:
+  private:
     static void restore(const char* name, const QByteArray& value) {
         if (value.isNull())
             qunsetenv(name);
@@ -40,4 +41,4 @@ private:
     QByteArray oldUpper_;
 };
 
-}  // namespace quillory::testing
+} // namespace quillory::testing

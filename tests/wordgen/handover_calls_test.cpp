@@ -39,14 +39,17 @@ int accessMode(const QString& path) {
 }
 
 class Handover : public ::testing::Test {
-protected:
+  protected:
     ScopedTemporaryFolder temp;
     std::shared_ptr<Recording> log = std::make_shared<Recording>();
     int instances = 0;
     // The generator's instance records as "Application", the page pictures' as "Renderer".
-    ole::ScopedClass word{"Word.Application", {[this] {
-                              return std::make_shared<Recorder>(log, instances++ == 0 ? "Application" : "Renderer");
-                          }, {}}};
+    ole::ScopedClass word{"Word.Application",
+                          {[this] {
+                               return std::make_shared<Recorder>(
+                                   log, instances++ == 0 ? "Application" : "Renderer");
+                           },
+                           {}}};
     RecordingMessages messages;
     ScopedMessages scopedMessages{messages};
     Journal journal;
@@ -55,7 +58,7 @@ protected:
     FakeClipboard clipboard;
     int previewReferences = 0;
     int32_t pageCount = 2;
-    std::function<int()> drawDigit;  // empty: the system's random source
+    std::function<int()> drawDigit; // empty: the system's random source
     std::function<void(const Call&)> extraAnswer;
 
     void SetUp() override {
@@ -78,7 +81,8 @@ protected:
 
     void generate() {
         const FakeResumeSource source = FakeResumeSource::sample();
-        GenerateResume(source, resumeHandover({form1, [this]() -> PreviewWindow& {
+        GenerateResume(source, resumeHandover({form1,
+                                               [this]() -> PreviewWindow& {
                                                    ++previewReferences;
                                                    return preview;
                                                },
@@ -201,7 +205,8 @@ TEST_F(Handover, a_document_the_writer_leaves_readable_to_others_is_made_private
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("PK");
         file.close();
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
     };
     generate();
     EXPECT_EQ(accessMode(preview.wordFile), 0600);
@@ -216,7 +221,8 @@ TEST_F(Handover, a_failed_save_is_reported_at_418_and_the_preview_opens_without_
     };
     generate();
     EXPECT_EQ(lines(), (QStringList{"418", "432"}));
-    EXPECT_TRUE(messages.shown[0].text.startsWith("The disk is full\r\nin Quillory2021/08/31.Resume.GenerateResume at line 418"));
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        "The disk is full\r\nin Quillory2021/08/31.Resume.GenerateResume at line 418"));
     EXPECT_EQ(preview.pageCount(), 0);
     EXPECT_FALSE(preview.events.contains("picture1"));
     EXPECT_TRUE(preview.events.endsWith("show"));
@@ -248,9 +254,10 @@ TEST_F(Handover, a_temporary_folder_that_cannot_be_written_is_reported_once_at_4
     generate();
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(lines().first(), "416");
-    EXPECT_TRUE(messages.shown[0].text.contains("cannot be created")) << qPrintable(messages.shown[0].text);
+    EXPECT_TRUE(messages.shown[0].text.contains("cannot be created"))
+        << qPrintable(messages.shown[0].text);
     EXPECT_EQ(lines().count("416"), 1);
     EXPECT_EQ(preview.showCount, 1);
 }
 
-}  // namespace
+} // namespace

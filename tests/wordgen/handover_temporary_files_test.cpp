@@ -17,7 +17,7 @@ using namespace quillory;
 namespace {
 
 class Environment {
-public:
+  public:
     Environment() : lower_(qgetenv("temp")), upper_(qgetenv("TEMP")) {}
     ~Environment() {
         put("temp", lower_);
@@ -30,15 +30,15 @@ public:
             qputenv(name, value);
     }
 
-private:
+  private:
     QByteArray lower_;
     QByteArray upper_;
 };
 
 QFile::Permissions accessBits(const QString& path) {
-    return QFileInfo(path).permissions() &
-           (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup |
-            QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    return QFileInfo(path).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }
 
 TEST(temporary_folder, the_lower_case_variable_comes_first) {
@@ -74,7 +74,7 @@ TEST(temporary_folder, a_relative_folder_becomes_an_absolute_path) {
 TEST(private_file, is_created_empty_and_readable_by_its_owner_only) {
     QTemporaryDir dir;
     const QString path = dir.filePath("varlin12345678.doc");
-    const mode_t old = ::umask(0);  // even a permissive umask gives no access to others
+    const mode_t old = ::umask(0); // even a permissive umask gives no access to others
     const Reservation outcome = createPrivateFile(path);
     ::umask(old);
     EXPECT_EQ(outcome, Reservation::Created);
@@ -118,7 +118,8 @@ TEST(keep_private, takes_group_and_other_access_away) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
     keepPrivate(path);
     EXPECT_EQ(accessBits(path), QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -146,4 +147,4 @@ TEST(name_digits, are_always_one_to_nine_and_vary) {
     EXPECT_EQ(seen.size(), 9);
 }
 
-}  // namespace
+} // namespace

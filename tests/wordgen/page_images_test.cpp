@@ -12,11 +12,14 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace quillory;
 using namespace quillory::testing;
@@ -32,7 +35,7 @@ bool samePixels(const QImage& a, const QImage& b) {
 }
 
 class PageImages : public ::testing::Test {
-protected:
+  protected:
     ScopedTemporaryFolder temp;
     std::shared_ptr<Recording> log = std::make_shared<Recording>();
     ole::ScopedClass word{"Word.Application",
@@ -67,7 +70,8 @@ protected:
             QString s = c.toString();
             if (c.kind == ole::Invoke::PropertyGet && c.name != "BuiltInDocumentProperties")
                 continue;
-            s.replace(QRegularExpression(R"(Application\.Documents\.Open\([^)]*\)\.)"), "Document.");
+            s.replace(QRegularExpression(R"(Application\.Documents\.Open\([^)]*\)\.)"),
+                      "Document.");
             s.replace(documentPath, "P");
             out << s;
         }
@@ -94,7 +98,8 @@ TEST_F(PageImages, three_pages_make_three_items_and_pictures_with_the_documented
                          "call Application.ActiveDocument.Repaginate()",
                          "get Application.ActiveDocument.BuiltInDocumentProperties(I2 14)"};
     expected << deletePageCalls() << deletePageCalls() << lastPageCalls();
-    expected << "call Application.ActiveDocument.Close(I2 0)" << "call Application.Quit()";
+    expected << "call Application.ActiveDocument.Close(I2 0)"
+             << "call Application.Quit()";
     EXPECT_EQ(actions(), expected);
 
     EXPECT_EQ(preview.items, (QStringList{"Page 1", "Page 2", "Page 3"}));
@@ -154,6 +159,29 @@ TEST_F(PageImages, picture_files_never_remain_and_a_foreign_temp_bmp_is_left_alo
     EXPECT_EQ(foreign.readAll(), QByteArray("another program's picture"));
 }
 
+TEST_F(PageImages, each_picture_passes_through_a_new_private_file_in_the_temporary_folder) {
+    QFile foreign(QDir(temp.path()).filePath("temp.bmp"));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.close();
+    QStringList paths;
+    int mode = -1;
+    const QImage back = throughPictureFile(pagePicture(5), [&](const QString& path) {
+        paths << path;
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+            mode = int(info.st_mode & 0777);
+    });
+    throughPictureFile(pagePicture(6), [&](const QString& path) { paths << path; });
+    ASSERT_EQ(paths.size(), 2);
+    EXPECT_NE(paths[0], paths[1]);
+    EXPECT_EQ(QFileInfo(paths[0]).absolutePath(), QFileInfo(temp.path()).absoluteFilePath());
+    EXPECT_NE(QFileInfo(paths[0]).fileName(), "temp.bmp");
+    EXPECT_EQ(mode, 0600);
+    EXPECT_FALSE(QFile::exists(paths[0]));
+    EXPECT_TRUE(samePixels(back, pagePicture(5)));
+    EXPECT_EQ(back.dotsPerMeterX(), 7559);
+}
+
 TEST_F(PageImages, the_users_clipboard_content_comes_back_afterwards) {
     givePages(3);
     render();
@@ -171,8 +199,9 @@ TEST_F(PageImages, an_empty_clipboard_fails_with_a_readable_error_and_closes_the
         EXPECT_TRUE(e.description().contains("page 1")) << qPrintable(e.description());
     }
     const QStringList calls = actions();
-    EXPECT_EQ(calls.mid(calls.size() - 2),
-              (QStringList{"call Application.ActiveDocument.Close(I2 0)", "call Application.Quit()"}));
+    EXPECT_EQ(
+        calls.mid(calls.size() - 2),
+        (QStringList{"call Application.ActiveDocument.Close(I2 0)", "call Application.Quit()"}));
     EXPECT_TRUE(preview.items.isEmpty());
     EXPECT_EQ(clipboard.restores, 1);
 }
@@ -193,7 +222,7 @@ TEST_F(PageImages, a_failure_on_the_second_page_keeps_the_first_and_ends_the_run
 }
 
 TEST_F(PageImages, a_document_that_cannot_be_opened_adds_nothing) {
-    log->failAt = 2;  // 1: get Documents, 2: Open
+    log->failAt = 2; // 1: get Documents, 2: Open
     log->failDescription = "The file is not a Word document";
     try {
         render();
@@ -207,7 +236,7 @@ TEST_F(PageImages, a_document_that_cannot_be_opened_adds_nothing) {
 
 // The desktop clipboard: what the user held comes back in every format.
 class SystemClipboard : public ::testing::Test {
-protected:
+  protected:
     QClipboard* board = QGuiApplication::clipboard();
     void TearDown() override { board->clear(); }
 };
@@ -246,7 +275,8 @@ TEST_F(SystemClipboard, an_empty_clipboard_is_empty_again_afterwards) {
 TEST_F(SystemClipboard, pages_copied_to_the_desktop_clipboard_reach_the_preview) {
     ScopedTemporaryFolder temp;
     auto log = std::make_shared<Recording>();
-    ole::ScopedClass word{"Word.Application", {[log] { return std::make_shared<Recorder>(log, "Application"); }, {}}};
+    ole::ScopedClass word{"Word.Application",
+                          {[log] { return std::make_shared<Recorder>(log, "Application"); }, {}}};
     int copied = 0;
     log->answer = [&](const Call& c) -> std::optional<ole::Value> {
         if (c.name == "BuiltInDocumentProperties")
@@ -265,7 +295,7 @@ TEST_F(SystemClipboard, pages_copied_to_the_desktop_clipboard_reach_the_preview)
     EXPECT_EQ(board->text(), "keep me");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
