@@ -151,6 +151,16 @@ const MemberTable<DocumentObject>& DocumentObject::members() {
             // Layout is computed on demand; nothing to do before it is asked for.
             return ole::Value();
         }, {}};
+        t[QStringLiteral("exportasfixedformat")] = {[](D& self, const ole::Args& args) {
+            // OutputFileName, ExportFormat: only wdExportFormatPDF (17); XPS (18) is not made.
+            const QString path = required(args, 0).toString();
+            if (intArg(args, 1, 17) != 17)
+                throw ole::Error(QStringLiteral("Bad parameter: only PDF (ExportFormat 17) can be exported."));
+            if (!services().exportPdf)
+                throw ole::Error(QStringLiteral("Exporting a PDF is not available in this build (no page rendering)."));
+            services().exportPdf(self.state().doc, path);
+            return ole::Value();
+        }, {}};
         t[QStringLiteral("builtindocumentproperties")] = {[](D& self, const ole::Args& args) {
             const int which = required(args, 0).toInt();
             if (which != 14) throw noSuchItem(); // wdPropertyPages is the only one kept

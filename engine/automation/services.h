@@ -30,6 +30,8 @@ struct Services {
     std::function<int(const model::Document& doc, const edit::Pos& p)> pageOf;
     /// Puts a picture of the first page of `doc` on the clipboard.
     std::function<void(const model::Document& doc)> copyFirstPageAsPicture;
+    /// Writes `doc` as a PDF file (Document.ExportAsFixedFormat); throws with a readable what().
+    std::function<void(const model::Document& doc, const QString& path)> exportPdf;
 };
 
 /// The process-wide hooks. Install them at start-up, before any Application is created.

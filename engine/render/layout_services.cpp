@@ -89,6 +89,7 @@ void installLayoutServices() {
         return withLayout(doc, [&p](const DocumentLayout& l) { return l.pageOf(p) + 1; });
     };
     s.copyFirstPageAsPicture = [](const Document& doc) { copyFirstPageToClipboard(doc); };
+    s.exportPdf = [](const Document& doc, const QString& path) { exportDocumentPdf(doc, path); };
 }
 
 } // namespace engine::render

@@ -11,6 +11,7 @@
 #include "wordgen/ole/registry.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -138,4 +139,22 @@ TEST_F(LayoutServices, delete_first_page_loop_gives_every_page_once_and_lays_out
     // Deleting pages re-lays out nothing that was already laid out (the rows moved up).
     EXPECT_LE(layout->counters().paragraphsLaidOut - before, 2);
     doc.call(QStringLiteral("Close"), {I2(0)});
+}
+
+TEST_F(LayoutServices, export_as_fixed_format_writes_the_pdf) {
+    ole::Object doc = word.get(QStringLiteral("Documents")).call(QStringLiteral("Add")).toObject();
+    doc.get(QStringLiteral("ActiveWindow")).get(QStringLiteral("Selection")).call(QStringLiteral("TypeText"), {QStringLiteral("Alex Morrow")});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    doc.call(QStringLiteral("ExportAsFixedFormat"), {path, I4(17)});
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5) == "%PDF-");
+    try {
+        doc.call(QStringLiteral("ExportAsFixedFormat"), {path, I4(18)});
+        FAIL();
+    } catch (const ole::Error& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("only PDF")));
+    }
+    EXPECT_THROW(doc.call(QStringLiteral("ExportAsFixedFormat"), {dir.filePath(QStringLiteral("no/such/dir.pdf"))}), ole::Error);
 }
