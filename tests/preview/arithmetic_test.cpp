@@ -17,28 +17,6 @@ using namespace quillory;
 
 namespace {
 
-// Presses a zoom button `times` times from `zoom`, as ChangeZoom and SetZoom do.
-float press(float zoom, int32_t zoomOut, int times) {
-    for (int i = 0; i < times; ++i) {
-        const float proposed = steppedZoom(zoom, zoomOut);
-        if (isAcceptedZoom(proposed))
-            zoom = proposed;
-    }
-    return zoom;
-}
-
-TEST(zoom_steps, zoom_in_twelve_times_from_one_reaches_four_and_stays) {
-    EXPECT_EQ(press(1.0f, 0, 11), 3.75f);
-    EXPECT_EQ(press(1.0f, 0, 12), 4.0f);
-    EXPECT_EQ(press(1.0f, 0, 13), 4.0f);
-}
-
-TEST(zoom_steps, zoom_out_reaches_a_quarter_after_three_presses_and_stays) {
-    EXPECT_EQ(press(1.0f, 1, 2), 0.5f);
-    EXPECT_EQ(press(1.0f, 1, 3), 0.25f);
-    EXPECT_EQ(press(1.0f, 1, 4), 0.25f);
-}
-
 TEST(zoom_steps, any_non_zero_flag_zooms_out) {
     EXPECT_EQ(steppedZoom(1.0f, -1), 0.75f);
     EXPECT_EQ(steppedZoom(1.0f, 7), 0.75f);

@@ -103,22 +103,6 @@ class Form2Scrolling : public Form2Test {
     }
 };
 
-TEST_F(Form2Scrolling, a_picture_as_wide_as_the_viewport_disables_its_bar) {
-    pictureOf(9330, 7305);
-    EXPECT_FALSE(form.HScroll1->isEnabled());
-    EXPECT_EQ(form.mHScrollStep, 0);
-    EXPECT_FALSE(form.VScroll1->isEnabled());
-    EXPECT_EQ(form.mVScrollStep, 0);
-}
-
-TEST_F(Form2Scrolling, one_hundred_wider_scrolls_by_twips_one_more_by_tens) {
-    pictureOf(9330 + 100, 7305 + 101);
-    EXPECT_EQ(form.HScroll1->maximum(), 100);
-    EXPECT_EQ(form.mHScrollStep, 1);
-    EXPECT_EQ(form.VScroll1->maximum(), 10);
-    EXPECT_EQ(form.mVScrollStep, 10);
-}
-
 TEST_F(Form2Scrolling, the_last_position_of_a_picture_1235_wider_moves_it_1240_to_the_left) {
     pictureOf(9330 + 1235, 7305);
     EXPECT_EQ(form.HScroll1->maximum(), 124);
