@@ -1,7 +1,8 @@
 // Holds a registered instance for the running-object tests, in a process of its own.
 // Usage: ole_running_holder <progId> <name>
 // Prints "ready <socket path>" once registered, then holds the instance until its standard
-// input closes.
+// input closes. A line "release" on standard input unregisters the instance while the
+// process goes on ("released" is printed).
 
 #include "wordgen/ole/running_objects.h"
 
@@ -25,6 +26,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     std::string line;
     while (std::getline(std::cin, line)) {
+        if (line == "release") {
+            reg.reset();
+            std::printf("released\n");
+            std::fflush(stdout);
+        }
     }
     return 0;
 }

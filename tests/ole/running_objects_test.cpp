@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -59,6 +60,14 @@ class Holder {
     }
     bool ready() const { return !socket_.isEmpty(); }
     const QString& socket() const { return socket_; }
+    /// Unregisters the instance; the process goes on.
+    bool release() {
+        proc_.write("release\n");
+        while (!proc_.canReadLine())
+            if (!proc_.waitForReadyRead(5000))
+                return false;
+        return proc_.readLine().trimmed() == "released";
+    }
     /// Ends the process normally: it unregisters on the way out.
     void quit() {
         proc_.closeWriteChannel();
@@ -96,16 +105,31 @@ TEST(running_in_process, search_returns_the_registered_object_while_registered) 
     EXPECT_EQ(RunningObjectTable::find(kProgId), nullptr);
 }
 
-TEST(running_in_process, registration_ends_with_reset_and_removes_its_socket) {
+TEST(running_in_process, registration_ends_with_reset) {
     RunningRegistration reg =
         RunningObjectTable::registerInstance(kProgId, [] { return QStringLiteral("x"); });
     const QString path = reg.socketPath();
     ASSERT_FALSE(path.isEmpty());
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(path.startsWith(RunningObjectTable::directory()));
+    ASSERT_NE(RunningObjectTable::find(kProgId), nullptr);
     reg.reset();
     EXPECT_FALSE(reg.isActive());
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(RunningObjectTable::find(kProgId), nullptr);
+}
+
+TEST(running_in_process, any_live_registration_answers) {
+    RunningRegistration a =
+        RunningObjectTable::registerInstance(kProgId, [] { return QStringLiteral("a"); });
+    RunningRegistration b =
+        RunningObjectTable::registerInstance(kProgId, [] { return QStringLiteral("b"); });
+    EXPECT_EQ(a.socketPath(), b.socketPath()) << "one socket serves the whole process";
+    EXPECT_EQ(Object(RunningObjectTable::find(kProgId)).value(QString()).toString(),
+              QStringLiteral("a"));
+    a.reset();
+    EXPECT_EQ(Object(RunningObjectTable::find(kProgId)).value(QString()).toString(),
+              QStringLiteral("b"));
+    b.reset();
     EXPECT_EQ(RunningObjectTable::find(kProgId), nullptr);
 }
 
@@ -207,10 +231,26 @@ TEST(running_across_processes, classes_are_kept_apart) {
     EXPECT_EQ(RunningObjectTable::find(kProgId), nullptr);
 }
 
+TEST(running_across_processes, a_process_without_instances_is_not_an_instance) {
+    Holder holder(kProgId, QStringLiteral("Microsoft Word"));
+    ASSERT_TRUE(holder.ready());
+    Object app(RunningObjectTable::find(kProgId));
+    ASSERT_FALSE(app.isNull());
+    ASSERT_TRUE(holder.release());
+    EXPECT_EQ(RunningObjectTable::find(kProgId), nullptr);
+    EXPECT_TRUE(QFile::exists(holder.socket())) << "the process still serves its socket";
+    const QString gone = errorOf([&] { (void)app.value(QString()); });
+    EXPECT_TRUE(gone.contains(QLatin1String("disconnected"))) << qPrintable(gone);
+}
+
 TEST(running_across_processes, files_that_only_look_like_sockets_are_left_alone) {
     // A plain file with a socket's name is not an instance and must not be deleted.
     RunningRegistration reg = RunningObjectTable::registerInstance(kProgId, {});
-    const QString fake = reg.socketPath() + QStringLiteral("9");
+    const QString fake =
+        QFileInfo(reg.socketPath())
+            .dir()
+            .filePath(QFileInfo(reg.socketPath()).fileName().section(QLatin1Char('-'), 0, 2) +
+                      QStringLiteral("-1"));
     reg.reset();
     {
         QFile f(fake);

@@ -2,11 +2,13 @@
 // The running-object table: which instances of a class are alive in this user's session, in
 // this process or in any other, so that GetObject can attach to one.
 //
-// Each live instance holds a local socket named after the user, the ProgID, the process and
-// a sequence number, in XDG_RUNTIME_DIR (or the temp folder). Another process finds it by
-// listing those names and asking the socket for the instance's name; the answer comes from a
-// thread of the holding process, so a busy instance still answers. Sockets left behind by a
-// process that was killed refuse connections and are removed by the next search.
+// A process that registers an instance opens a local socket named after the user and the
+// process, in XDG_RUNTIME_DIR (or the temp folder), served by a thread of its own until the
+// process ends. Another process finds an instance by listing those sockets and asking each
+// for the name of its live instance of the class; the answer comes from the serving thread,
+// so a busy process still answers, and a process whose instances are gone answers that it
+// has none. Sockets left behind by a process that was killed refuse connections and are
+// removed by the next search. Registering and unregistering cost only a table entry.
 //
 // Across processes only the default member (the instance's name) can be read; every other
 // member of the attached object fails with a readable ole::Error. In the same process the
@@ -29,8 +31,8 @@ class RunningObjectTable {
 
     /// Registers a live instance of `progId` until the returned handle is destroyed.
     /// `self` (optional) is what a search from the same process returns. Never throws: when
-    /// no socket can be opened the handle says so (`isListening()` false, `errorString()`)
-    /// and the instance is still found from within this process.
+    /// the process's socket cannot be opened the handle says so (`isListening()` false,
+    /// `errorString()`) and the instance is still found from within this process.
     static RunningRegistration registerInstance(const QString& progId, NameProvider name,
                                                 std::weak_ptr<Dispatch> self = {});
 
@@ -43,7 +45,7 @@ class RunningObjectTable {
     static QString directory();
 };
 
-/// Keeps one instance registered; unregisters (and removes its socket) when destroyed.
+/// Keeps one instance registered; unregisters it when destroyed.
 class RunningRegistration {
   public:
     RunningRegistration(); // registers nothing
@@ -54,9 +56,9 @@ class RunningRegistration {
     bool isActive() const { return d_ != nullptr; }
     /// True while other processes can reach the instance.
     bool isListening() const;
-    /// Why the socket could not be opened; empty when it was.
+    /// Why the process's socket could not be opened; empty when it was.
     QString errorString() const;
-    /// Full path of the socket; empty when not listening.
+    /// Full path of the process's socket; empty when not listening.
     QString socketPath() const;
     /// Unregisters now instead of at destruction.
     void reset();

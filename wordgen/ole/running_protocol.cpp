@@ -19,6 +19,7 @@ namespace {
 struct LocalEntry {
     uint64_t id;
     QString key;
+    NameProvider name;
     std::weak_ptr<Dispatch> self;
 };
 
@@ -28,10 +29,13 @@ struct LocalTable {
     uint64_t nextId = 1;
 };
 
+// Never destroyed: the serving thread may still read it while the process exits.
 LocalTable& localTable() {
-    static LocalTable table;
-    return table;
+    static LocalTable* table = new LocalTable;
+    return *table;
 }
+
+} // namespace
 
 QString classKey(const QString& progId) {
     QString key = progId.toLower();
@@ -42,10 +46,12 @@ QString classKey(const QString& progId) {
     return key;
 }
 
-} // namespace
+QString socketPrefix() {
+    return QStringLiteral("quillory-rot-%1-").arg(::getuid());
+}
 
-QString socketPrefix(const QString& progId) {
-    return QStringLiteral("quillory-rot-%1-%2-").arg(::getuid()).arg(classKey(progId));
+QString processSocketName() {
+    return socketPrefix() + QString::number(::getpid());
 }
 
 QStringList searchDirectories() {
@@ -57,12 +63,12 @@ QStringList searchDirectories() {
     return dirs;
 }
 
-int64_t processIdOf(const QString& socketName, const QString& prefix) {
+int64_t processIdOf(const QString& socketName) {
+    const QString prefix = socketPrefix();
     if (!socketName.startsWith(prefix))
         return 0;
-    const QString rest = socketName.mid(prefix.size());
     bool ok = false;
-    const qlonglong pid = rest.section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
+    const qlonglong pid = socketName.mid(prefix.size()).toLongLong(&ok);
     return ok && pid > 0 ? pid : 0;
 }
 
@@ -72,11 +78,11 @@ bool processExists(int64_t pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
-uint64_t addLocal(const QString& progId, std::weak_ptr<Dispatch> self) {
+uint64_t addLocal(const QString& progId, NameProvider name, std::weak_ptr<Dispatch> self) {
     LocalTable& t = localTable();
     std::lock_guard lock(t.mutex);
     const uint64_t id = t.nextId++;
-    t.entries.push_back(LocalEntry{id, classKey(progId), std::move(self)});
+    t.entries.push_back(LocalEntry{id, classKey(progId), std::move(name), std::move(self)});
     return id;
 }
 
@@ -97,11 +103,20 @@ DispatchPtr findLocal(const QString& progId) {
     return nullptr;
 }
 
-QByteArray encodeAnswer(bool ok, const QString& text) {
+NameProvider localNameProvider(const QString& key) {
+    LocalTable& t = localTable();
+    std::lock_guard lock(t.mutex);
+    for (const LocalEntry& e : t.entries)
+        if (e.key == key)
+            return e.name ? e.name : [] { return QString(); };
+    return {};
+}
+
+QByteArray encodeAnswer(bool ok, const QString& text) { // "NONE" is written as it is
     return QByteArray(ok ? "OK " : "ERR ") + text.toUtf8().toPercentEncoding() + '\n';
 }
 
-Answer askName(const QString& path) {
+Answer askName(const QString& path, const QString& key) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(kAnswerTimeoutMs)) {
@@ -109,7 +124,7 @@ Answer askName(const QString& path) {
                              socket.error() == QLocalSocket::ServerNotFoundError;
         return {refused ? Answer::Refused : Answer::NoAnswer, socket.errorString()};
     }
-    socket.write(QByteArray(kNameRequest) + '\n');
+    socket.write(QByteArray(kNameRequest) + ' ' + key.toUtf8() + '\n');
     if (!socket.waitForBytesWritten(kAnswerTimeoutMs))
         return {Answer::NoAnswer, socket.errorString()};
     while (!socket.canReadLine()) {
@@ -123,6 +138,8 @@ Answer askName(const QString& path) {
     };
     if (line.startsWith("OK "))
         return {Answer::Name, text(3)};
+    if (line == "NONE")
+        return {Answer::NoInstance, QString()};
     if (line.startsWith("ERR "))
         return {Answer::RemoteError, text(4)};
     return {Answer::NoAnswer, QStringLiteral("unreadable answer")};

@@ -28,12 +28,13 @@ class RemoteInstance : public Dispatch {
                 QStringLiteral("Object doesn't support this property or method: '%1' (an instance "
                                "of %2 running in another process answers only its name)")
                     .arg(name.isEmpty() ? QStringLiteral("(default member)") : name, progId_));
-        const running::Answer a = running::askName(path_);
+        const running::Answer a = running::askName(path_, running::classKey(progId_));
         switch (a.kind) {
         case running::Answer::Name:
             return Value(a.text);
         case running::Answer::RemoteError:
             throw Error(a.text);
+        case running::Answer::NoInstance:
         case running::Answer::Refused:
         case running::Answer::NoAnswer:
             break;
@@ -73,7 +74,8 @@ DispatchPtr RunningObjectTable::find(const QString& progId) {
     if (DispatchPtr local = running::findLocal(progId))
         return local;
 
-    const QString prefix = running::socketPrefix(progId);
+    const QString prefix = running::socketPrefix();
+    const QString key = running::classKey(progId);
     for (const QString& dirPath : running::searchDirectories()) {
         const QDir dir(dirPath);
         const QStringList names = dir.entryList(
@@ -82,11 +84,11 @@ DispatchPtr RunningObjectTable::find(const QString& progId) {
             const QString path = dir.filePath(name);
             if (!isOwnSocket(path))
                 continue;
-            const running::Answer a = running::askName(path);
+            const running::Answer a = running::askName(path, key);
             if (a.kind == running::Answer::Name || a.kind == running::Answer::RemoteError)
                 return std::make_shared<RemoteInstance>(progId, path);
             // Left behind by a process that was killed: nobody listens and nobody will.
-            const int64_t pid = running::processIdOf(name, prefix);
+            const int64_t pid = running::processIdOf(name);
             if (a.kind == running::Answer::Refused && pid != ::getpid() &&
                 !running::processExists(pid))
                 QFile::remove(path);
