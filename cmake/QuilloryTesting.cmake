@@ -1,6 +1,7 @@
 # add_quillory_test(<name> SOURCES a.cpp ... LIBS lib ...)
 # One executable and one CTest entry per test file group. Widget tests run offscreen;
-# every test gets its own HOME and XDG folders so it never touches the user's settings.
+# every test gets its own HOME, XDG and temporary folders so it never touches the user's
+# settings or another test's files.
 function(add_quillory_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -8,9 +9,11 @@ function(add_quillory_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   quillory_target_defaults(${name})
   set(home ${CMAKE_BINARY_DIR}/test-home/${name})
-  file(MAKE_DIRECTORY ${home})
+  # Own runtime and temporary folders: running-instance sockets and temporary files of one
+  # test never meet those of another test running in parallel.
+  file(MAKE_DIRECTORY ${home} ${home}/run ${home}/tmp)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;QUILLORY_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;TMPDIR=${home}/tmp;QUILLORY_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
     TIMEOUT 600)
 endfunction()
