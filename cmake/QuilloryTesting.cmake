@@ -12,6 +12,7 @@ function(add_quillory_test name)
   # Own runtime and temporary folders: running-instance sockets and temporary files of one
   # test never meet those of another test running in parallel.
   file(MAKE_DIRECTORY ${home} ${home}/run ${home}/tmp)
+  file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;TMPDIR=${home}/tmp;QUILLORY_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
