@@ -1,10 +1,14 @@
 // Quillory: starts the application with its main window, the data-entry form.
 
+#include "engine/automation/application.h"
+#include "engine/render/layout_services.h"
 #include "entry/Form1.h"
+#include "preview/PreviewInstallation.h"
 #include "shell/QtMessages.h"
 #include "shell/WindowConventions.h"
 #include "shell/core/Product.h"
 #include "shell/core/SettingsStore.h"
+#include "wordgen/WordChecks.h"
 
 #include <QApplication>
 
@@ -36,8 +40,19 @@ int main(int argc, char** argv) {
     quillory::QtMessages messages;
     quillory::ScopedMessages useMessages(messages);
 
+    // The document engine stands in for the word processor under "Word.Application".
+    engine::registerWordApplication();
+    engine::render::installLayoutServices();
+
     quillory::IniSettingsStore store;
     quillory::Form1 form(store);
+    quillory::PreviewInstallation preview(form, form);
+    form.setGenerateResume(preview.generateResumeCommand());
+    form.setCheckWordCanStart([] {
+        bool canStart = true;
+        quillory::CheckWordCanStart([&] { canStart = false; });
+        return canStart;
+    });
     form.Form_Load();
     if (form.endRequested())
         return 0;
