@@ -6,6 +6,7 @@
 
 #include "engine/docx/docx.h"
 #include "engine/docx/xml_order.h"
+#include "engine/model/dump.h"
 
 #include <gtest/gtest.h>
 
@@ -510,4 +511,22 @@ d.save(sys.argv[1])
     script.close();
     ASSERT_EQ(docx_test::run(python, {script.fileName(), again}, &out), 0) << out.constData();
     EXPECT_EQ(QJsonDocument::fromJson(out).object(), expectedJson(d, true)) << out.constData();
+}
+
+TEST(docx_generated, a_saved_file_opens_as_the_document_that_was_saved) {
+    int checked = 0;
+    for (const Saved& s : SavedFiles::get().all()) {
+        if (s.kind != Kind::Generated && s.kind != Kind::GeneratedEmpty && s.kind != Kind::Sample)
+            continue;
+        const Document back = docx::load(s.path);
+        EXPECT_EQ(dump(back), dump(s.doc)) << qPrintable(s.name);
+        EXPECT_EQ(back.listTemplates, s.doc.listTemplates) << qPrintable(s.name);
+        EXPECT_EQ(back.styles, s.doc.styles) << qPrintable(s.name);
+        const auto saved = docx_test::partsOfFile(s.path);
+        const auto again = docx_test::partsOf(docx::toPackage(back));
+        for (const auto& [part, xml] : saved)
+            EXPECT_EQ(xml, again.at(part)) << qPrintable(s.name) << " " << qPrintable(part);
+        ++checked;
+    }
+    EXPECT_GE(checked, 5);
 }
