@@ -215,8 +215,7 @@ class BodyReader {
                 const int span =
                     std::clamp(xml::intAttr(tcPr.child("w:gridSpan"), "w:val").value_or(1), 1, 63);
                 // Old-style horizontal merges: a continued cell widens the one before it.
-                if (xml::val(tcPr.child("w:hMerge")) == "continue" && tcPr.child("w:hMerge") &&
-                    !row.cells.empty()) {
+                if (xml::val(tcPr.child("w:hMerge")) == "continue" && !row.cells.empty()) {
                     row.cells.back().format.gridSpan += span;
                     continue;
                 }
@@ -252,25 +251,25 @@ class BodyReader {
                 n += size_t(c.format.gridSpan);
             columns = std::max(columns, n);
         }
+        if (columns > size_t(limits_.maxColumns))
+            throw ReadError(
+                QStringLiteral("it holds a table of more than %1 columns").arg(limits_.maxColumns));
         t.grid.resize(columns, 0);
-        // Columns without a width take it from a single-column cell above them, else an
+        // Columns without a width take it from the first single-column cell in them, else an
         // equal share of the text width.
-        for (size_t k = 0; k < columns; ++k) {
-            if (t.grid[k] > 0)
-                continue;
-            for (const Row& r : t.rows) {
-                size_t col = 0;
-                for (const Cell& c : r.cells) {
-                    if (col == k && c.format.gridSpan == 1 && c.format.width > 0)
-                        t.grid[k] = c.format.width;
-                    col += size_t(c.format.gridSpan);
-                }
-                if (t.grid[k] > 0)
-                    break;
+        std::vector<int> fromCells(columns, 0);
+        for (const Row& r : t.rows) {
+            size_t col = 0;
+            for (const Cell& c : r.cells) {
+                if (c.format.gridSpan == 1 && c.format.width > 0 && fromCells[col] == 0)
+                    fromCells[col] = c.format.width;
+                col += size_t(c.format.gridSpan);
             }
-            if (t.grid[k] <= 0)
-                t.grid[k] = std::max(1, doc_.page.textWidth() / int(columns));
         }
+        for (size_t k = 0; k < columns; ++k)
+            if (t.grid[k] <= 0)
+                t.grid[k] = fromCells[k] > 0 ? fromCells[k]
+                                             : std::max(1, doc_.page.textWidth() / int(columns));
         for (Row& r : t.rows) {
             size_t col = 0;
             for (Cell& c : r.cells) {

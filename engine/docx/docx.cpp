@@ -14,6 +14,8 @@
 
 #include <pugixml.hpp>
 
+#include <cstring>
+
 namespace engine::docx {
 
 using model::Document;

@@ -17,7 +17,8 @@ struct ReadLimits {
     qint64 maxPartBytes = qint64(64) << 20;   // uncompressed, per part
     qint64 maxTotalBytes = qint64(256) << 20; // uncompressed, all parts read
     qint64 maxEntries = 20000;
-    int maxNesting = 32; // tables inside tables (and other containers) in a story
+    int maxNesting = 32;   // tables inside tables (and other containers) in a story
+    int maxColumns = 1000; // grid columns of one table (Word itself allows 63)
 };
 
 struct Relationship {

@@ -102,6 +102,15 @@ std::vector<CorpusFile> damagedCorpus() {
                      "</w:p>"),
          QStringLiteral("nested more than")});
 
+    {
+        QByteArray wide = "<w:tbl><w:tr>";
+        for (int i = 0; i < 200; ++i)
+            wide += "<w:tc><w:tcPr><w:gridSpan w:val=\"63\"/></w:tcPr><w:p/></w:tc>";
+        wide += "</w:tr></w:tbl><w:p/>";
+        c.push_back({"table-12600-columns-wide", wordPackage(wide),
+                     QStringLiteral("more than 1000 columns")});
+    }
+
     // Files that look hostile but must simply be read.
     c.push_back({"elements-nested-100000-deep",
                  wordPackage("<w:p>" + nested("<w:customXmlPr>", "</w:customXmlPr>", 100000, "") +
