@@ -1,5 +1,6 @@
 #include "engine/docx/document_reader.h"
 
+#include "engine/docx/doc_index.h"
 #include "engine/docx/errors.h"
 #include "engine/docx/para_props.h"
 #include "engine/docx/table_props.h"
@@ -31,7 +32,7 @@ bool isTransparent(pugi::xml_node n) {
 class BodyReader {
   public:
     BodyReader(const Document& doc, const BodyReferences& refs, const ReadLimits& limits)
-        : doc_(doc), refs_(refs), limits_(limits) {
+        : doc_(doc), index_(doc), refs_(refs), limits_(limits) {
         for (const Style& s : doc.styles)
             if (s.type == StyleType::Table && s.isDefault && defaultTableStyle_.isEmpty())
                 defaultTableStyle_ = s.name;
@@ -101,29 +102,14 @@ class BodyReader {
         }
     }
 
-    // Character style of a run, its basedOn chain applied root first.
-    CharFormat characterStyle(const QString& name) const {
-        std::vector<const Style*> chain;
-        for (const Style* s = doc_.style(name); s && chain.size() < 16;
-             s = doc_.style(s->basedOn)) {
-            if (std::find(chain.begin(), chain.end(), s) != chain.end())
-                break;
-            chain.push_back(s);
-        }
-        CharFormat f;
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-            f.overlay((*it)->character);
-        return f;
-    }
-
     void run(pugi::xml_node r, Paragraph& para) {
         const pugi::xml_node rPr = r.child("w:rPr");
         CharFormat format = readCharFormat(rPr, refs_.theme);
         if (pugi::xml_node rs = rPr.child("w:rStyle")) {
             const QString name = refs_.styleNames.value(xml::qstr(xml::val(rs).c_str()));
-            const Style* s = doc_.style(name);
+            const Style* s = index_.style(name);
             if (s && s->type == StyleType::Character)
-                format = characterStyle(name).overlaid(format);
+                format = index_.styleCharFormat(name).overlaid(format);
         }
         QString text;
         for (pugi::xml_node c : r.children()) {
@@ -186,7 +172,7 @@ class BodyReader {
         t.format.style = defaultTableStyle_;
         if (pugi::xml_node ts = tblPr.child("w:tblStyle")) {
             const QString name = refs_.styleNames.value(xml::qstr(xml::val(ts).c_str()));
-            const Style* s = doc_.style(name);
+            const Style* s = index_.style(name);
             if (s && s->type == StyleType::Table)
                 t.format.style = name;
         }
@@ -282,6 +268,7 @@ class BodyReader {
     }
 
     const Document& doc_;
+    const DocIndex index_;
     const BodyReferences& refs_;
     const ReadLimits& limits_;
     QString defaultTableStyle_;

@@ -1,6 +1,7 @@
 #include "engine/docx/document_writer.h"
 
 #include "engine/docx/char_props.h"
+#include "engine/docx/doc_index.h"
 #include "engine/docx/para_props.h"
 #include "engine/docx/table_props.h"
 #include "engine/docx/xml_order.h"
@@ -19,7 +20,7 @@ constexpr int kDefaultCellMargin = 108; // twips, Word's "Table Normal"
 
 class BodyWriter {
   public:
-    BodyWriter(const Document& doc, const StyleIds& ids) : doc_(doc), ids_(ids) {}
+    BodyWriter(const Document& doc, const StyleIds& ids) : doc_(doc), index_(doc), ids_(ids) {}
 
     void body(pugi::xml_node document) {
         pugi::xml_node body = document.append_child("w:body");
@@ -50,8 +51,7 @@ class BodyWriter {
         if (!p.style.isEmpty() && p.style != QLatin1String("Normal"))
             if (std::optional<QString> id = ids_.idOf(p.style))
                 xml::setAttr(xml::child(pPr, "w:pStyle"), "w:val", *id);
-        writeParaFormat(pPr, p.format,
-                        [this](int id) { return doc_.list(id) && doc_.templateOfList(id); });
+        writeParaFormat(pPr, p.format, [this](int id) { return index_.listExists(id); });
         writeCharFormat(pPr, p.markFormat);
         if (!pPr.first_child())
             para.remove_child(pPr);
@@ -123,9 +123,9 @@ class BodyWriter {
     }
 
     std::pair<int, int> cellMargins(const QString& styleName) const {
-        const Style* s = doc_.style(styleName);
+        const Style* s = index_.style(styleName);
         if (!s || s->type != StyleType::Table)
-            s = doc_.style(QStringLiteral("Table Normal"));
+            s = index_.style(QStringLiteral("Table Normal"));
         if (!s)
             return {kDefaultCellMargin, kDefaultCellMargin};
         return {s->cellMarginLeft, s->cellMarginRight};
@@ -143,7 +143,7 @@ class BodyWriter {
 
         pugi::xml_node tbl = parent.append_child("w:tbl");
         pugi::xml_node tblPr = xml::child(tbl, "w:tblPr");
-        const Style* style = doc_.style(t.format.style);
+        const Style* style = index_.style(t.format.style);
         if (style && style->type == StyleType::Table && !style->isDefault)
             if (std::optional<QString> id = ids_.idOf(t.format.style))
                 xml::setAttr(xml::child(tblPr, "w:tblStyle"), "w:val", *id);
@@ -233,6 +233,7 @@ class BodyWriter {
     }
 
     const Document& doc_;
+    const DocIndex index_;
     const StyleIds& ids_;
 };
 

@@ -135,7 +135,8 @@ void writeNumberingPart(pugi::xml_document& out, const Document& doc, const Styl
     }
     QSet<int> written;
     for (const ListInstance& l : doc.lists) {
-        if (l.id <= 0 || written.contains(l.id) || !doc.templateOfList(l.id))
+        if (l.id <= 0 || written.contains(l.id) ||
+            !(l.templateIndex >= 0 && l.templateIndex < int(doc.listTemplates.size())))
             continue;
         written.insert(l.id);
         pugi::xml_node n = xml::addChild(root, "w:num");

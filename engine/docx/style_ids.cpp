@@ -59,6 +59,7 @@ QString modelStyleName(const QString& fileName) {
 
 StyleIds::StyleIds(const std::vector<model::Style>& styles) {
     QSet<QString> taken;
+    QHash<QString, int> nextSuffix; // per id already taken: the next number to try
     // Built-in styles first, so their fixed ids win over made-up ones.
     for (int pass = 0; pass < 2; ++pass) {
         for (const model::Style& s : styles) {
@@ -67,9 +68,10 @@ StyleIds::StyleIds(const std::vector<model::Style>& styles) {
                 continue;
             QString id = b ? QString::fromLatin1(b->id) : idFromName(s.name);
             if (taken.contains(id.toLower())) {
-                int n = 1;
-                while (taken.contains((id + QString::number(n)).toLower()))
+                int& n = nextSuffix[id.toLower()];
+                do
                     ++n;
+                while (taken.contains((id + QString::number(n)).toLower()));
                 id += QString::number(n);
             }
             taken.insert(id.toLower());

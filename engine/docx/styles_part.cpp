@@ -1,5 +1,6 @@
 #include "engine/docx/styles_part.h"
 
+#include "engine/docx/doc_index.h"
 #include "engine/docx/para_props.h"
 #include "engine/docx/table_props.h"
 #include "engine/docx/xml_order.h"
@@ -65,7 +66,8 @@ void writeStylesPart(pugi::xml_document& out, const Document& doc, const StyleId
     xml::addDeclaration(out);
     pugi::xml_node root = out.append_child("w:styles");
     root.append_attribute("xmlns:w") = xml::kNsW;
-    const auto listExists = [&doc](int id) { return doc.list(id) && doc.templateOfList(id); };
+    const DocIndex index(doc);
+    const auto listExists = [&index](int id) { return index.listExists(id); };
 
     pugi::xml_node defaults = xml::child(root, "w:docDefaults");
     pugi::xml_node rPrDefault = xml::child(defaults, "w:rPrDefault");
@@ -152,7 +154,7 @@ void readStylesPart(const pugi::xml_document& styles, const QHash<QString, QStri
     for (pugi::xml_node e : root.children("w:style")) {
         const QString id = xml::qstr(e.attribute("w:styleId").value());
         const QString name = names.value(id);
-        if (name.isEmpty() || doc.style(name))
+        if (name.isEmpty() || marginsGiven.contains(name))
             continue;
         Style s;
         s.name = name;
@@ -184,14 +186,15 @@ void readStylesPart(const pugi::xml_document& styles, const QHash<QString, QStri
     }
 
     // Table styles that leave cell margins out take them from the style they are based on.
+    const DocIndex index(doc);
     for (Style& s : doc.styles) {
         if (s.type != StyleType::Table)
             continue;
         auto [leftGiven, rightGiven] = marginsGiven.value(s.name);
         int hops = 0;
-        for (const Style* base = doc.style(s.basedOn);
+        for (const Style* base = index.style(s.basedOn);
              base && hops < 16 && !(leftGiven && rightGiven);
-             base = doc.style(base->basedOn), ++hops) {
+             base = index.style(base->basedOn), ++hops) {
             const auto [bl, br] = marginsGiven.value(base->name);
             if (!leftGiven && bl)
                 s.cellMarginLeft = base->cellMarginLeft, leftGiven = true;
