@@ -530,3 +530,35 @@ TEST(docx_generated, a_saved_file_opens_as_the_document_that_was_saved) {
     }
     EXPECT_GE(checked, 5);
 }
+
+TEST(docx_libreoffice, a_file_libreoffice_wrote_from_ours_reads_back_the_same) {
+    if (!docx_test::haveProgram(QStringLiteral("soffice")))
+        GTEST_SKIP() << "soffice is not installed";
+    // LibreOffice is an ordinary Word file writer of its own: it rewrites every part.
+    QTemporaryDir dir;
+    QStringList args = {QStringLiteral("-env:UserInstallation=file://") +
+                            dir.filePath(QStringLiteral("profile")),
+                        QStringLiteral("--headless"),
+                        QStringLiteral("--convert-to"),
+                        QStringLiteral("docx:MS Word 2007 XML"),
+                        QStringLiteral("--outdir"),
+                        dir.filePath(QStringLiteral("out"))};
+    std::vector<const Saved*> resumes;
+    for (const Saved& s : SavedFiles::get().all()) {
+        if (s.kind != Kind::Sample && s.kind != Kind::Generated)
+            continue;
+        resumes.push_back(&s);
+        args << s.path;
+    }
+    QByteArray log;
+    ASSERT_EQ(docx_test::run(QStringLiteral("soffice"), args, &log, 300000), 0) << log.constData();
+    for (const Saved* s : resumes) {
+        const QString path =
+            dir.filePath(QStringLiteral("out/") + s->name + QStringLiteral(".docx"));
+        const Document theirs = docx::load(path);
+        EXPECT_EQ(dump(theirs, {false}), dump(s->doc, {false})) << qPrintable(s->name);
+        // And what we save from it is stable.
+        const QByteArray once = docx::toPackage(theirs);
+        EXPECT_EQ(docx::toPackage(docx::fromPackage(once)), once) << qPrintable(s->name);
+    }
+}
