@@ -63,9 +63,24 @@ void DocumentLayout::blocksChanged(const BlockChange& change) {
     dirty_ = true;
 }
 
+namespace {
+template <class T> bool startsWith(const std::vector<T>& all, const std::vector<T>& prefix) {
+    return all.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), all.begin());
+}
+} // namespace
+
+bool DocumentLayout::Context::extends(const Context& older) const {
+    return page == older.page && defaults == older.defaults && styles == older.styles &&
+           startsWith(listTemplates, older.listTemplates) && startsWith(lists, older.lists) &&
+           (listTemplates.size() != older.listTemplates.size() || lists.size() != older.lists.size());
+}
+
 void DocumentLayout::update() const {
     Context now{doc_.page, doc_.defaults, doc_.styles, doc_.listTemplates, doc_.lists};
-    if (!context_ || !(*context_ == now)) {
+    if (context_ && now.extends(*context_)) {
+        // New lists were added (each skill's bullets start one): keep the laid-out parts.
+        context_ = std::move(now);
+    } else if (!context_ || !(*context_ == now)) {
         // Styles, lists or the page changed: nothing laid out before can be trusted.
         cache_.clear();
         blocks_.assign(doc_.body.size(), std::nullopt);

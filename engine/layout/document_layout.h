@@ -64,6 +64,9 @@ private:
         std::vector<engine::model::ListTemplate> listTemplates;
         std::vector<engine::model::ListInstance> lists;
         bool operator==(const Context&) const = default;
+        /// True when this context only adds list templates or lists to `older`: what was
+        /// laid out under `older` stays valid, since a paragraph names its list by id.
+        bool extends(const Context& older) const;
     };
 
     engine::model::Document& doc_;

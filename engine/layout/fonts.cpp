@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHash>
 
 namespace engine::layout {
 
@@ -77,10 +78,21 @@ QFont layoutFont(const QString& family, int halfPoints, bool bold, bool italic) 
     return f;
 }
 
+namespace {
+// Asking the font database is slow (a fontconfig query each time) and paragraphs with
+// bullets ask at every layout, so the answers are kept.
+bool familyInstalled(const QString& family) {
+    thread_local QHash<QString, bool> known;
+    const auto it = known.constFind(family);
+    if (it != known.constEnd()) return *it;
+    return known[family] = QFontDatabase::hasFamily(family);
+}
+} // namespace
+
 QString drawableSymbolText(const QString& family, const QString& text) {
     const bool symbolFont = family.compare(QLatin1String("Wingdings"), Qt::CaseInsensitive) == 0 ||
                             family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
-    if (!symbolFont || QFontDatabase::hasFamily(family)) return text;
+    if (!symbolFont || familyInstalled(family)) return text;
     QString out;
     for (QChar c : text) {
         switch (c.unicode()) {

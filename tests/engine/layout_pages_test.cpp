@@ -150,6 +150,23 @@ TEST(layout_pages, style_or_page_changes_lay_everything_out_again) {
     EXPECT_EQ(l.counters().paragraphsLaidOut, 2 * laid);
 }
 
+TEST(layout_pages, a_new_list_keeps_what_was_laid_out_but_a_changed_one_does_not) {
+    // Each bulleted skill starts a list of its own; adding one must not lay the whole
+    // document out again, or long skill lists take quadratic time.
+    Document d = doc(rowsTable(10));
+    d.listTemplates.push_back(engine::model::ListTemplate{});
+    DocumentLayout l(d);
+    l.update();
+    const long laid = l.counters().paragraphsLaidOut;
+    d.addList(0);
+    d.listTemplates.push_back(engine::model::ListTemplate{});
+    l.update();
+    EXPECT_EQ(l.counters().paragraphsLaidOut, laid);
+    d.listTemplates.front().name = QStringLiteral("changed");
+    l.update();
+    EXPECT_EQ(l.counters().paragraphsLaidOut, 2 * laid);
+}
+
 TEST(layout_pages, an_edit_nobody_announced_is_still_seen_by_block_count) {
     Document d = doc(rowsTable(3));
     DocumentLayout l(d);
