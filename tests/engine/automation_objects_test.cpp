@@ -1,5 +1,6 @@
 // The late-bound objects: names, variant types, defaults, readable errors, document
 // lifetime, the Word file hooks and the running-instance registration.
+#include "tests/ole/error_of.h"
 #include "engine/automation/application.h"
 #include "engine/automation/services.h"
 #include "engine/model/dump.h"
@@ -17,14 +18,7 @@ using engine::automation::services;
 
 namespace {
 
-QString errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ole::Error& e) {
-        return e.description();
-    }
-    return QStringLiteral("(no error)");
-}
+using ole::testing::errorOf;
 
 const QString kNoMember = QStringLiteral("Object doesn't support this property or method");
 const QString kNoItem = QStringLiteral("The requested member of the collection does not exist.");

@@ -1,5 +1,6 @@
 // Late-bound object handles, the ProgID registry and the recording stand-in.
 
+#include "error_of.h"
 #include "wordgen/ole/dispatch.h"
 #include "wordgen/ole/recorder.h"
 #include "wordgen/ole/registry.h"
@@ -7,20 +8,13 @@
 #include <gtest/gtest.h>
 
 using namespace ole;
+using ole::testing::errorOf;
 using ole::testing::Recorder;
 using ole::testing::Recording;
 
 namespace {
 const QString kProgId = QStringLiteral("Quillory.TestClass");
 
-QString errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QStringLiteral("(no error)");
-}
 
 ClassFactory recorderFactory(std::shared_ptr<Recording> log, QString root) {
     return ClassFactory{[log, root] { return std::make_shared<Recorder>(log, root); }, {}};

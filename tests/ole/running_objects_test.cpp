@@ -1,6 +1,7 @@
 // The running-object table: instances registered here and in other processes are found
 // while they live and not after; leftovers of killed processes are cleaned up.
 
+#include "error_of.h"
 #include "wordgen/ole/recorder.h"
 #include "wordgen/ole/registry.h"
 #include "wordgen/ole/running_objects.h"
@@ -18,19 +19,12 @@
 #include <signal.h>
 
 using namespace ole;
+using ole::testing::errorOf;
 
 namespace {
 
 const QString kProgId = QStringLiteral("Quillory.RotTest");
 
-QString errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QStringLiteral("(no error)");
-}
 
 /// Another process holding one registered instance.
 class Holder {

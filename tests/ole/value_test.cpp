@@ -1,5 +1,6 @@
 // ole::Value: the variant types, Automation's coercions and the texts logs show.
 
+#include "error_of.h"
 #include "wordgen/ole/error.h"
 #include "wordgen/ole/recorder.h"
 #include "wordgen/ole/value.h"
@@ -9,17 +10,7 @@
 #include <limits>
 
 using namespace ole;
-
-namespace {
-QString errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QStringLiteral("(no error)");
-}
-} // namespace
+using ole::testing::errorOf;
 
 TEST(value_types, each_literal_keeps_its_variant_type) {
     EXPECT_EQ(Value().type(), VarType::Empty);
