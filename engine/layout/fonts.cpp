@@ -107,4 +107,17 @@ QString drawableSymbolText(const QString& family, const QString& text) {
     return out;
 }
 
+qreal syntheticBoldStroke(const QRawFont& font) {
+    if (!font.isValid() || font.weight() < QFont::DemiBold) return 0;
+    thread_local QHash<QString, qreal> known;
+    const QString key = font.familyName() + QLatin1Char('/') + font.styleName();
+    const auto it = known.constFind(key);
+    if (it != known.constEnd()) return *it;
+    // The light bold of fonts-wine names its maker in the font's name table ("Wine").
+    const QByteArray names = font.fontTable("name");
+    const bool wine = names.contains("Wine") || names.contains(QByteArray("\0W\0i\0n\0e", 8));
+    const bool lightBold = wine && font.familyName().compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0;
+    return known[key] = lightBold ? 0.05 : 0.0;
+}
+
 } // namespace engine::layout

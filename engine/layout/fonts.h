@@ -12,6 +12,7 @@
 // that has them (Noto CJK, Noto, DejaVu), so they are never drawn as empty boxes.
 
 #include <QFont>
+#include <QRawFont>
 #include <QString>
 #include <QStringList>
 
@@ -35,5 +36,11 @@ QFont layoutFont(const QString& family, int halfPoints, bool bold, bool italic);
 /// Text of a list label as it can be drawn: symbol-range characters of a symbol font that is
 /// missing become their Unicode look-alikes.
 QString drawableSymbolText(const QString& family, const QString& text);
+
+/// Extra stroke width, as a fraction of the pixel size, that makes a bold face look bold when
+/// its outlines are no heavier than the regular face's (wine's Tahoma Bold only widens the
+/// spacing). 0 for every other face. Drawing only: the advances, and so the layout, stay
+/// those of the face.
+qreal syntheticBoldStroke(const QRawFont& font);
 
 } // namespace engine::layout

@@ -1,6 +1,10 @@
 #include "engine/render/page_painter.h"
 
+#include "engine/layout/fonts.h"
+
 #include <QGlyphRun>
+#include <QPainterPath>
+#include <QPen>
 #include <QTextLine>
 
 namespace engine::render {
@@ -17,6 +21,26 @@ struct Window {
     bool shows(int top) const { return top >= from && top < to; }
 };
 
+// Draws a run of glyphs; a bold face whose outlines are not heavier than its regular one
+// gets its outlines stroked as well, so bold reads as bold without moving a glyph. The
+// stroke is a path, not text, so a PDF's text stays the same.
+void drawGlyphs(QPainter& p, QPointF at, const QGlyphRun& run) {
+    p.drawGlyphRun(at, run);
+    const QRawFont font = run.rawFont();
+    const qreal stroke = syntheticBoldStroke(font);
+    if (stroke <= 0) return;
+    QPainterPath outline;
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+        outline.addPath(font.pathForGlyph(glyphs[i]).translated(at + positions[i]));
+    p.save();
+    p.setPen(QPen(p.pen().color(), stroke * font.pixelSize(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline);
+    p.restore();
+}
+
 void drawParagraph(QPainter& p, const ParagraphBox& box, QPointF at, const Window& w) {
     const int count = box.text ? box.text->lineCount() : 0;
     for (int i = 0; i < int(box.lines.size()); ++i) {
@@ -25,10 +49,10 @@ void drawParagraph(QPainter& p, const ParagraphBox& box, QPointF at, const Windo
         if (i == 0 && box.label && box.label->layout && box.label->layout->lineCount() > 0) {
             const QTextLine l = box.label->layout->lineAt(0);
             const QPointF origin = at + QPointF(box.label->x, line.top + line.baseline - l.ascent());
-            for (const QGlyphRun& g : l.glyphRuns()) p.drawGlyphRun(origin, g);
+            for (const QGlyphRun& g : l.glyphRuns()) drawGlyphs(p, origin, g);
         }
         if (i < count)
-            for (const QGlyphRun& g : box.text->lineAt(i).glyphRuns()) p.drawGlyphRun(at, g);
+            for (const QGlyphRun& g : box.text->lineAt(i).glyphRuns()) drawGlyphs(p, at, g);
     }
 }
 

@@ -1,5 +1,6 @@
 // Page pictures: size and recorded resolution, white paper, antialiased ink where the text
 // is and nowhere else, one page per call, readable errors.
+#include "engine/layout/fonts.h"
 #include "engine/render/page_image.h"
 #include "engine/render/render_error.h"
 #include "layout_support.h"
@@ -97,4 +98,27 @@ TEST(render_page, bad_pages_and_resolutions_are_refused_readably) {
     }
     EXPECT_THROW(renderPage(l, 0, 0), RenderError);
     EXPECT_THROW(renderPage(l, 0, 1e9), RenderError);
+}
+
+TEST(render_page, bold_tahoma_reads_as_bold_without_moving_a_glyph) {
+    // fonts-wine's Tahoma Bold only widens the spacing; the painter strokes its outlines so
+    // bold text carries clearly more ink, while the text starts and ends where the face puts it.
+    const auto ink = [](const QImage& img) {
+        long dark = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) dark += 255 - qGray(img.pixel(x, y));
+        return dark;
+    };
+    const auto page = [](const char* fmt) {
+        Document d = doc(QStringLiteral("<font=Tahoma sz=8 %1>\"Software Engineer\"¶").arg(QLatin1String(fmt)));
+        DocumentLayout l(d);
+        return renderPage(l, 0, 192);
+    };
+    if (!engine::layout::ensureEngineFonts().registered.contains(QStringLiteral("Tahoma")))
+        GTEST_SKIP() << "the wine Tahoma faces are not installed";
+    const QImage regular = page(""), bold = page("b");
+    EXPECT_GT(double(ink(bold)), 1.3 * double(ink(regular)));
+    // The glyphs stay where the face puts them: the ink grows by the stroke only.
+    const QRect box = inkBox(bold);
+    EXPECT_LE(std::abs(box.left() - 192), 2); // the left margin, 1 inch at 192 dpi
 }
