@@ -29,13 +29,8 @@ TEST(docx_fidelity, libreoffice_gives_the_saved_resume_the_engines_page_count) {
          {std::pair{0, 0}, std::pair{1, 2}, std::pair{2, 1}, std::pair{5, 3}, std::pair{8, 3},
           std::pair{20, 0}, std::pair{40, 4}})
         cases.push_back(Case{work, skills, QString(), 0});
-    QStringList args = {QStringLiteral("-env:UserInstallation=file://") +
-                            dir.filePath(QStringLiteral("profile")),
-                        QStringLiteral("--headless"),
-                        QStringLiteral("--convert-to"),
-                        QStringLiteral("pdf"),
-                        QStringLiteral("--outdir"),
-                        dir.filePath(QStringLiteral("pdf"))};
+    QStringList args = docx_test::libreOfficeConvertArgs(
+        dir.filePath(QStringLiteral("profile")), QStringLiteral("pdf"), dir.filePath(QStringLiteral("pdf")));
     for (Case& c : cases) {
         resume_calls::Built b = resume_calls::buildResume(resume_calls::sample(c.work, c.skills));
         c.path = dir.filePath(QStringLiteral("r%1x%2.doc").arg(c.work).arg(c.skills));

@@ -384,4 +384,11 @@ bool haveProgram(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
+QStringList libreOfficeConvertArgs(const QString& profileDir, const QString& format,
+                                   const QString& outDir) {
+    return {QStringLiteral("-env:UserInstallation=file://") + profileDir,
+            QStringLiteral("--headless"), QStringLiteral("--convert-to"), format,
+            QStringLiteral("--outdir"), outDir};
+}
+
 } // namespace docx_test

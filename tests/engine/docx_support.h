@@ -58,4 +58,10 @@ int run(const QString& program, const QStringList& args, QByteArray* out = nullp
         int timeoutMs = 120000);
 bool haveProgram(const QString& program);
 
+/// Arguments for a headless LibreOffice conversion of files to `format` ("pdf", …) into
+/// `outDir`, with a private profile in `profileDir` so runs never share user settings.
+/// The caller appends the files.
+QStringList libreOfficeConvertArgs(const QString& profileDir, const QString& format,
+                                   const QString& outDir);
+
 } // namespace docx_test

@@ -286,13 +286,8 @@ TEST(docx_libreoffice, every_saved_file_opens_and_shows_its_text) {
         if (!docx_test::haveProgram(QString::fromLatin1(tool)))
             GTEST_SKIP() << tool << " is not installed";
     QTemporaryDir dir;
-    QStringList args = {QStringLiteral("-env:UserInstallation=file://") +
-                            dir.filePath(QStringLiteral("profile")),
-                        QStringLiteral("--headless"),
-                        QStringLiteral("--convert-to"),
-                        QStringLiteral("pdf"),
-                        QStringLiteral("--outdir"),
-                        dir.filePath(QStringLiteral("pdf"))};
+    QStringList args = docx_test::libreOfficeConvertArgs(
+        dir.filePath(QStringLiteral("profile")), QStringLiteral("pdf"), dir.filePath(QStringLiteral("pdf")));
     for (const Saved& s : SavedFiles::get().all())
         args << s.path;
     QByteArray log;
@@ -547,13 +542,8 @@ TEST(docx_libreoffice, a_file_libreoffice_wrote_from_ours_reads_back_the_same) {
         GTEST_SKIP() << "soffice is not installed";
     // LibreOffice is an ordinary Word file writer of its own: it rewrites every part.
     QTemporaryDir dir;
-    QStringList args = {QStringLiteral("-env:UserInstallation=file://") +
-                            dir.filePath(QStringLiteral("profile")),
-                        QStringLiteral("--headless"),
-                        QStringLiteral("--convert-to"),
-                        QStringLiteral("docx:MS Word 2007 XML"),
-                        QStringLiteral("--outdir"),
-                        dir.filePath(QStringLiteral("out"))};
+    QStringList args = docx_test::libreOfficeConvertArgs(
+        dir.filePath(QStringLiteral("profile")), QStringLiteral("docx:MS Word 2007 XML"), dir.filePath(QStringLiteral("out")));
     std::vector<const Saved*> resumes;
     for (const Saved& s : SavedFiles::get().all()) {
         if (s.kind != Kind::Sample && s.kind != Kind::Generated)
