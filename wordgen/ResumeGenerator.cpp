@@ -54,12 +54,21 @@ void font8(GenerationRun& run, int line) {
     run.trap(line + 2, [&] { run.selection().get(S("Font")).put(S("Name"), kTahoma); });
 }
 
-void selectCellsAndMerge(GenerationRun& run, int line, int16_t cells) {
+// Extends the selection over `cells` cells of the row, from an empty cell.
+void extendOverCells(GenerationRun& run, int line, int16_t cells) {
     run.trap(line, [&] {
         run.selection().call(S("MoveRight"), {I4(wdCharacter), I2(cells), I4(wdExtend)});
     });
+}
+
+void mergeCells(GenerationRun& run, int line) {
+    run.trap(line, [&] { run.selection().get(S("Cells")).call(S("Merge")); });
+}
+
+void selectCellsAndMerge(GenerationRun& run, int line, int16_t cells) {
+    extendOverCells(run, line, cells);
     font8(run, line + 2);
-    run.trap(line + 6, [&] { run.selection().get(S("Cells")).call(S("Merge")); });
+    mergeCells(run, line + 6);
 }
 
 void selectRow(GenerationRun& run, int line) { selectCellsAndMerge(run, line, 3); }
@@ -133,10 +142,8 @@ void buildTable(GenerationRun& run, const ResumeSource& source) {
 }
 
 void typeHeader(GenerationRun& run, const ResumeSource& source) {
-    run.trap(132, [&] {
-        run.selection().call(S("MoveRight"), {I4(wdCharacter), I2(3), I4(wdExtend)});
-    });
-    run.trap(134, [&] { run.selection().get(S("Cells")).call(S("Merge")); });
+    extendOverCells(run, 132, 3);
+    mergeCells(run, 134);
     font8(run, 136);
     typeText(run, 140, [&] {
         const auto f = [&](ResumeField field) { return source.fieldText(field); };
@@ -184,10 +191,8 @@ void typeSkills(GenerationRun& run, const ResumeSource& source) {
     createBulletTemplate(run);
 
     moveCells(run, 218, 2);
-    run.trap(220, [&] {
-        run.selection().call(S("MoveRight"), {I4(wdCharacter), I2(2), I4(wdExtend)});
-    });
-    run.trap(222, [&] { run.selection().get(S("Cells")).call(S("Merge")); });
+    extendOverCells(run, 220, 2);
+    mergeCells(run, 222);
     font8(run, 224);
     run.trap(228, [&] { run.selection().call(S("MoveLeft"), {I4(wdCharacter), I2(1)}); });
     run.trap(230, [&] {
